@@ -1,0 +1,33 @@
+#include "core/app.h"
+
+#include "storage/data_files.h"
+
+namespace core {
+
+App::App(util::Clock& clock, util::Platform& platform, util::Interaction& interaction)
+    : clock_(clock),
+      platform_(platform),
+      interaction_(interaction),
+      tickets_(std::make_unique<storage::TicketTable>(storage::kMaxTickets)) {}
+
+std::filesystem::path App::DataFolder() const {
+  return ProgramFolder() / "Files" / "DBI" / "";
+}
+
+std::filesystem::path App::DataFile(std::string_view name) const {
+  return DataFolder() / std::string(name);
+}
+
+bool App::Report(const storage::IoStatus& status) {
+  if (status) return true;
+  interaction_.ShowMessage(status.message(), util::MessageIcon::Error);
+  return false;
+}
+
+void App::RequestExit() {
+  if (exitRequested_) return;
+  exitRequested_ = true;
+  if (exitHandler_) exitHandler_();
+}
+
+}  // namespace core

@@ -1,0 +1,96 @@
+#include "ui/program.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStringList>
+#include <QTimer>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "core/app.h"
+#include "core/form_main.h"
+#include "core/form_select_type.h"
+#include "core/startup.h"
+#include "ui/form_main_view.h"
+#include "ui/form_select_type_view.h"
+#include "ui/form_start.h"
+#include "ui/qt_interaction.h"
+#include "ui/qt_platform.h"
+#include "ui/style.h"
+#include "util/clock.h"
+
+namespace ui {
+namespace {
+
+std::filesystem::path ProgramFolderFromArguments(const QStringList& args) {
+  for (qsizetype i = 1; i + 1 < args.size(); ++i) {
+    if (args[i] == QStringLiteral("--program-folder")) {
+      return std::filesystem::path(args[i + 1].toStdString());
+    }
+  }
+  return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+}
+
+void RegisterViews(QtInteraction& interaction) {
+  interaction.RegisterView(std::string(core::FormSelectType::kName),
+                           [](util::ModalScreen& screen, QWidget* parent) {
+                             return std::make_unique<FormSelectTypeView>(
+                                 static_cast<core::FormSelectType&>(screen), parent);
+                           });
+}
+
+}  // namespace
+
+int RunProgram(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Varavizid"));
+  QApplication::setQuitOnLastWindowClosed(false);
+  ApplyApplicationStyle();
+
+  std::filesystem::path programFolder = ProgramFolderFromArguments(QApplication::arguments());
+  std::error_code ec;
+  std::filesystem::create_directories(programFolder, ec);
+  programFolder = std::filesystem::absolute(programFolder, ec) / "";
+
+  util::SystemClock clock;
+  QtPlatform platform(programFolder);
+  QtInteraction interaction;
+  RegisterViews(interaction);
+  core::App app(clock, platform, interaction);
+  app.SetExitHandler([] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
+
+  // The start-up window's load: the start time of the run.
+  auto start = std::make_unique<FormStart>();
+  app.startTime = clock.Now();
+  start->show();
+
+  core::FormMain mainLogic(app);
+  std::unique_ptr<FormMainView> mainWindow;
+
+  // The start-up window's activation: load everything, then the main window.
+  QTimer::singleShot(0, [&] {
+    auto status = core::RunStartupSequence(app);
+    if (!status) {
+      interaction.ShowMessage(status.message(), util::MessageIcon::Error, {});
+      app.RequestExit();
+      return;
+    }
+    if (!mainLogic.Load()) return;
+    mainWindow = std::make_unique<FormMainView>(app, mainLogic);
+    interaction.SetParentWindow(mainWindow.get());
+    if (auto* screen = QGuiApplication::primaryScreen()) {
+      mainWindow->setGeometry(screen->availableGeometry());
+    }
+    mainWindow->showMaximized();
+    mainWindow->activateWindow();
+    start.reset();
+  });
+
+  int status = application.exec();
+  mainWindow.reset();
+  return status;
+}
+
+}  // namespace ui

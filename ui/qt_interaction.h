@@ -1,0 +1,38 @@
+#pragma once
+// Messages, questions, inputs and modal screens as real dialogs. Each modal
+// screen's view is registered under the name of its logic class.
+
+#include <QDialog>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "util/interaction.h"
+
+namespace ui {
+
+class QtInteraction : public util::Interaction {
+ public:
+  using ViewFactory = std::function<std::unique_ptr<QDialog>(util::ModalScreen&, QWidget* parent)>;
+
+  // Dialogs open over this window (the active window when unset).
+  void SetParentWindow(QWidget* parent) { parent_ = parent; }
+  void RegisterView(std::string name, ViewFactory factory);
+
+  void ShowMessage(std::string_view text, util::MessageIcon icon, std::string_view title) override;
+  util::Answer AskYesNo(std::string_view text, util::MessageIcon icon,
+                        std::string_view title) override;
+  std::optional<std::string> InputBox(std::string_view prompt, std::string_view title,
+                                      std::string_view initial) override;
+  void RunModal(util::ModalScreen& screen) override;
+
+ private:
+  QWidget* Parent() const;
+  QPointer<QWidget> parent_;
+  std::map<std::string, ViewFactory, std::less<>> views_;
+};
+
+}  // namespace ui
