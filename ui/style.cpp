@@ -20,6 +20,7 @@ QString ArabicFamily() {
 
 void DrawCross(QPainter& p, QPointF centre, double arm, QColor colour) {
   QPainterPath cross;
+  cross.setFillRule(Qt::WindingFill);
   double w = arm / 2.6;
   cross.addRoundedRect(QRectF(centre.x() - w / 2, centre.y() - arm, w, 2 * arm), w / 5, w / 5);
   cross.addRoundedRect(QRectF(centre.x() - arm, centre.y() - w / 2, 2 * arm, w), w / 5, w / 5);
