@@ -150,7 +150,9 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
   if (command[0] == "dump" && command.size() == 2 && command[1] == "settings") {
     return DumpSettings(app, out, err);
   }
-  err << "unknown command: " << command[0] << "\n" << kUsage << "\n";
+  std::string unknown;
+  for (const auto& word : command) unknown += (unknown.empty() ? "" : " ") + word;
+  err << "unknown command: " << unknown << "; " << kUsage << "\n";
   return 2;
 }
 

@@ -19,11 +19,15 @@ function(tormo_library name)
   endif()
 endfunction()
 
-# One GoogleTest binary per folder, registered with CTest.
+# One GoogleTest binary per folder, registered with CTest. NO_MAIN leaves out
+# gtest_main for a binary that brings its own main() (a Qt application object).
 function(tormo_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "NO_MAIN" "" "SOURCES;DEPS;ENV" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock)
+  if(NOT ARG_NO_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
   tormo_target_options(${name})
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
