@@ -8,7 +8,12 @@ App::App(util::Clock& clock, util::Platform& platform, util::Interaction& intera
     : clock_(clock),
       platform_(platform),
       interaction_(interaction),
-      tickets_(std::make_unique<storage::TicketTable>(storage::kMaxTickets)) {}
+      tickets_(std::make_unique<storage::TicketTable>(storage::kMaxTickets)),
+      receipts_(storage::kMaxReceipts),
+      drugs_(storage::kMaxDrugs),
+      suppliers_(storage::kMaxSuppliers),
+      patients_(storage::kMaxPatients),
+      hospitals_(storage::kMaxHospitals) {}
 
 std::filesystem::path App::DataFolder() const {
   return ProgramFolder() / "Files" / "DBI" / "";

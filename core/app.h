@@ -11,6 +11,10 @@
 #include <string>
 #include <string_view>
 
+#include "storage/drug_record.h"
+#include "storage/hospital_record.h"
+#include "storage/name_records.h"
+#include "storage/receipt_record.h"
 #include "storage/record_file.h"
 #include "storage/settings_record.h"
 #include "storage/ticket_record.h"
@@ -43,6 +47,16 @@ class App {
   const storage::SettingsTable& settingsTable() const { return settings_; }
   storage::TicketTable& tickets() { return *tickets_; }
   const storage::TicketTable& tickets() const { return *tickets_; }
+  storage::ReceiptTable& receipts() { return receipts_; }
+  const storage::ReceiptTable& receipts() const { return receipts_; }
+  storage::DrugTable& drugs() { return drugs_; }
+  const storage::DrugTable& drugs() const { return drugs_; }
+  storage::SupplierTable& suppliers() { return suppliers_; }
+  const storage::SupplierTable& suppliers() const { return suppliers_; }
+  storage::PatientTable& patients() { return patients_; }
+  const storage::PatientTable& patients() const { return patients_; }
+  storage::HospitalTable& hospitals() { return hospitals_; }
+  const storage::HospitalTable& hospitals() const { return hospitals_; }
 
   // Shows the message of a failed file operation; true when it succeeded.
   bool Report(const storage::IoStatus& status);
@@ -55,6 +69,11 @@ class App {
 
   // When the start-up window loaded; the close path compares with it.
   util::OleDate startTime = 0;
+
+  // When the balances were last recomputed in full, and in memory only for
+  // network mode (0 until the first time in this run).
+  util::OleDate lastBalanceRecompute = 0;
+  util::OleDate lastNetworkRecompute = 0;
 
   // Shared slots of the screens and dialogs.
   std::int32_t currentDrugNo = 0;
@@ -69,6 +88,11 @@ class App {
   util::Interaction& interaction_;
   storage::SettingsTable settings_{1};
   std::unique_ptr<storage::TicketTable> tickets_;
+  storage::ReceiptTable receipts_;
+  storage::DrugTable drugs_;
+  storage::SupplierTable suppliers_;
+  storage::PatientTable patients_;
+  storage::HospitalTable hospitals_;
   bool exitRequested_ = false;
   std::function<void()> exitHandler_;
 };
