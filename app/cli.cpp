@@ -7,7 +7,9 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "app/dump.h"
 #include "core/app.h"
+#include "drugs/balance_recompute.h"
 #include "core/startup.h"
 #include "storage/data_files.h"
 #include "storage/settings_record.h"
@@ -40,31 +42,22 @@ class ConsoleInteraction : public util::Interaction {
   std::ostream& err_;
 };
 
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
+// A file error's message on one line.
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\n' || c == '\r') c = ' ';
   }
-  return out + "\"";
+  return text;
 }
 
-std::string Number(double v) {
-  if (std::isfinite(v) && v == std::floor(v) && std::fabs(v) < 1e15) {
-    return std::to_string(static_cast<long long>(v));
-  }
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.9g", v);
-  return buf;
+bool Load(core::App& app, std::ostream& err) {
+  auto status = core::RunStartupSequence(app);
+  if (!status) err << OneLine(status.message()) << "\n";
+  return status.ok();
 }
 
 int Check(core::App& app, std::ostream& out, std::ostream& err) {
-  auto status = core::RunStartupSequence(app);
-  if (!status) {
-    err << status.message() << "\n";
-    return 1;
-  }
+  if (!Load(app, err)) return 1;
   out << "program-folder: " << app.ProgramFolder().string() << "\n";
   out << "data-folder: " << app.DataFolder().string() << "\n";
   out << "program-type: " << app.settings().programType() << "\n";
@@ -79,35 +72,40 @@ int DumpSettings(core::App& app, std::ostream& out, std::ostream& err) {
   storage::SettingsTable table(1);
   auto status = table.Load(app.DataFile(storage::kSettingsFile));
   if (!status) {
-    err << status.message() << "\n";
+    err << OneLine(status.message()) << "\n";
     return 1;
   }
-  const auto& s = table[1];
-  auto row = [&](const std::string& field, const std::string& value) {
-    out << field << "," << CsvField(value) << "\n";
-  };
-  row("lastDocumentNo", Number(s.lastDocumentNo()));
-  row("TicketCount", Number(s.ticketCount()));
-  row("CurrentUser", Number(s.currentUser()));
-  for (int user = 1; user <= storage::SettingsRecord::kUsers; ++user) {
-    row("userPassword[" + std::to_string(user) + "]", Number(s.userPassword(user)));
-  }
-  row("AnchorDate", util::FormatDateTime(s.anchorDate()));
-  row("hospitalName", s.hospitalName());
-  row("departmentName", s.departmentName());
-  row("ticketMargin", Number(s.ticketMargin()));
-  row("ticketLayout", Number(s.ticketLayout()));
-  row("printerName", s.printerName());
-  row("printTop", Number(s.printTop()));
-  row("printLeft", Number(s.printLeft()));
-  row("ProgramType", Number(s.programType()));
-  row("governorate", s.governorate());
-  row("printPages", Number(s.printPages()));
+  DumpSettingsRecord(table[1], out);
   return 0;
 }
 
 constexpr const char* kUsage =
-    "usage: tormo-cli [--program-folder DIR] check | dump settings";
+    "usage: tormo-cli [--program-folder DIR] check | dump TABLE | recompute"
+    " (TABLE: settings drugs tickets receipts suppliers patients hospitals)";
+
+int Dump(core::App& app, const std::string& table, std::ostream& out, std::ostream& err) {
+  if (table == "settings") return DumpSettings(app, out, err);
+  if (!IsDumpTable(table)) {
+    err << "unknown table: " << table << "; " << kUsage << "\n";
+    return 2;
+  }
+  if (!Load(app, err)) return 1;
+  DumpTable(app, table, out);
+  return 0;
+}
+
+int Recompute(core::App& app, std::ostream& out, std::ostream& err) {
+  if (!Load(app, err)) return 1;
+  auto result = drugs::RecomputeBalances(app, /*force=*/true);
+  if (!result.status) {
+    err << OneLine(result.status.message()) << "\n";
+    return 1;
+  }
+  out << "balances-changed: " << result.changed << "\n";
+  return 0;
+}
+
+
 
 }  // namespace
 
@@ -147,9 +145,8 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
   core::App app(clock, platform, interaction);
 
   if (command[0] == "check" && command.size() == 1) return Check(app, out, err);
-  if (command[0] == "dump" && command.size() == 2 && command[1] == "settings") {
-    return DumpSettings(app, out, err);
-  }
+  if (command[0] == "dump" && command.size() == 2) return Dump(app, command[1], out, err);
+  if (command[0] == "recompute" && command.size() == 1) return Recompute(app, out, err);
   std::string unknown;
   for (const auto& word : command) unknown += (unknown.empty() ? "" : " ") + word;
   err << "unknown command: " << unknown << "; " << kUsage << "\n";

@@ -309,7 +309,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"OnlyTheFolder", {"--program-folder", "somewhere"}},
                       UsageCase{"UnknownCommand", {"repair"}},
                       UsageCase{"DumpWithoutTable", {"dump"}},
-                      UsageCase{"DumpOfAnotherTable", {"dump", "tickets"}},
+                      UsageCase{"DumpOfAnUnknownTable", {"dump", "prescriptions"}},
                       UsageCase{"CheckWithArgument", {"check", "now"}},
                       UsageCase{"FolderOptionWithoutFolder", {"--program-folder"}},
                       UsageCase{"FolderOptionLast", {"check", "--program-folder"}}),
@@ -343,3 +343,124 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<UnreadableCase>& info) { return info.param.name; });
 
 }  // namespace
+
+// --- dump of the tables, from files written byte by byte ---
+
+namespace dump {
+
+std::string Cp1256(std::initializer_list<unsigned char> bytes) { return {bytes.begin(), bytes.end()}; }
+
+// A variable text: 2-byte length, then the bytes.
+std::string VarText(const std::string& bytes) {
+  std::string out(2, '\0');
+  auto n = static_cast<std::uint16_t>(bytes.size());
+  std::memcpy(out.data(), &n, 2);
+  return out + bytes;
+}
+
+}  // namespace dump
+
+TEST_F(CliTest, DumpsEveryTableFromAnotherProgramsFiles) {
+  // Drug 2 "ابب" with its fields; drug 1 is free.
+  RecordBytes freeDrug(143);
+  RecordBytes drug(143);
+  drug.Text(0, 30, {0xC7, 0xC8, 0xC8}).Text(30, 5, "A1").Double(35, 45366.0).Int32(43, 120)
+      .Int16(47, 2).Int16(49, 3).Int16(51, 60).Int16(53, 1).Int16(55, 25).Int16(57, 7)
+      .Int16(59, 10).Int16(61, 90).Float(63, 2.5f).Float(67, 0.1f).Int16(71, -1)
+      .Int32(73, 100).Int16(77, 0).Float(91, 17.0f).Int16(95, -1).Int16(97, 0)
+      .Int32(111, 5).Int16(133, 4).Int16(141, 33);
+  WriteFile("DrugOP.vlk", freeDrug.bytes() + drug.bytes());
+
+  RecordBytes ticket(262);
+  ticket.Int16(0, 2).Int16(2, 9).Int32(60, 3).Int32(64, 1).Double(180, 45000.75)
+      .Int16(188, 66).Double(190, 12).Int16(198, 77).Int16(200, 4).Int16(206, -1)
+      .Int16(208, 30).Int32(214, 44990).Int32(218, 500).Int32(222, 1234).Int32(238, 8)
+      .Int32(242, 2).Int32(246, 40);
+  RecordBytes openEmpty(262);
+  openEmpty.Int16(206, 1);  // opened, never given a line: still in use for the dump
+  WriteTickets({{1, ticket}, {3, openEmpty}});
+
+  RecordBytes receipt(544);
+  receipt.Int32(4, 2).Int32(8, 9).Int32(128, 50).Int32(132, -5).Double(256, 45366.0)
+      .Double(500, 45001.5).Double(510, 3).Int16(520, 2).Int16(526, 1);
+  WriteFile("In99.vlk", RecordBytes(544).bytes() + receipt.bytes());
+
+  std::string supplier = dump::VarText(dump::Cp1256({0xC7, 0xC8, 0xC8}) + " , x");
+  supplier.resize(128, '\0');
+  std::string freeSupplier(128, '\0');
+  WriteFile("Mrd99.vlk", freeSupplier + supplier);
+
+  // Recipient 1: a 3-byte name, then the fields packed right after it.
+  std::string patient = dump::VarText(dump::Cp1256({0xC7, 0xC8, 0xC8}));
+  RecordBytes fields(48);
+  fields.Double(0, 1234).Double(8, 29001011234567.0).Double(18, 44990.0).Int32(26, 66)
+      .Int32(30, 500).Int32(34, 180);
+  patient += fields.bytes();
+  patient.resize(128, 'Z');  // bytes past the fields are ignored
+  WriteFile("nfqpatient.vlk", patient);
+
+  RecordBytes hospital(6148);
+  hospital.Int32(144 + 4 * 2, 30).Int32(144 + 4 * 1500, 7);
+  WriteFile("hospitals.vlk", RecordBytes(6148).bytes() + hospital.bytes());
+
+  struct Case {
+    const char* table;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"drugs",
+       "number,drugName,shortCode,expiryDate,balance,normalOut,supplyStore,therapeuticGroup,"
+       "narcoticsSchedule,storageTemperature,manualRate,minimumStock,maximumStock,tenderPrice,"
+       "marketPrice,endemic,openingBalance,specialNature,custodyControlNo,maternity,pregnancy,"
+       "purchaseFeeRate,unitCode,ledgerNo\n"
+       "2,ابب,A1,2024-03-15 00:00:00,120,2,3,60,1,25,7,10,90,2.5,0.1,1,100,0,17,1,0,5,4,33\n"},
+      {"tickets",
+       "number,lines,ticketDate,classification,patientIndex,userNumber,state,decisionDays,"
+       "decisionStart,decisionAmount,decisionNumber,manualVoucherNo,monthSerial,yearSerial\n"
+       "1,2:3;9:1,2023-03-15 18:00:00,66,12,4,-1,30,44990,500,1234,8,2,40\n"
+       "3,,,0,0,0,1,0,0,0,0,0,0,0\n"},
+      {"receipts",
+       "number,lines,receiptDate,supplier,receiptUser,receiptState\n"
+       "2,2:50:2024-03-15;9:-5:,2023-03-16 12:00:00,3,2,1\n"},
+      {"suppliers", "number,name\n2,\"ابب , x\"\n"},
+      {"patients",
+       "number,name,decisionNumber,nationalId,decisionStart,classification,decisionAmount,"
+       "decisionDays\n"
+       "1,ابب,1234,29001011234567,2023-03-05 00:00:00,66,500,180\n"},
+      {"hospitals", "number,monthlyRequirement\n2,2:30;1500:7\n"},
+  };
+  for (const auto& c : cases) {
+    auto run = RunOnFolder({"dump", c.table});
+    ASSERT_EQ(run.status, 0) << c.table << ": " << run.err;
+    EXPECT_EQ(run.out, c.expected) << c.table;
+  }
+}
+
+TEST_F(CliTest, RecomputeWritesTheBalancesAndCountsTheChangedDrugs) {
+  RecordBytes drug(143);
+  drug.Text(0, 30, "AMOXIL").Int32(43, 0).Int32(73, 100);
+  RecordBytes same(143);
+  same.Text(0, 30, "SAME").Int32(43, 7).Int32(73, 7);
+  WriteFile("DrugOP.vlk", drug.bytes() + same.bytes());
+  RecordBytes receipt(544);
+  receipt.Int32(4, 1).Int32(128, 50).Double(500, 45000.2).Int16(526, 1);
+  WriteFile("In99.vlk", receipt.bytes());
+  WriteTickets({{1, UsedTicket(1)}});  // 10 units of drug 1
+
+  auto run = RunOnFolder({"recompute"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "balances-changed: 1\n");
+
+  auto drugs = ReadAll(DataFile("DrugOP.vlk"));
+  ASSERT_EQ(drugs.size(), 1500u * 143u);
+  std::int32_t balance = 0;
+  std::memcpy(&balance, drugs.data() + 43, 4);
+  EXPECT_EQ(balance, 140);
+  auto receipts = ReadAll(DataFile("In99.vlk"));
+  std::int16_t state = 0;
+  std::memcpy(&state, receipts.data() + 526, 2);
+  EXPECT_EQ(state, -1);  // the open order is now sent
+
+  auto again = RunOnFolder({"recompute"});
+  EXPECT_EQ(again.out, "balances-changed: 0\n");
+}
