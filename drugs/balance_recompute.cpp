@@ -1,6 +1,7 @@
 #include "drugs/balance_recompute.h"
 
 #include <array>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -18,9 +19,6 @@ using Sums = std::vector<std::int64_t>;  // per drug 0..1500
 
 bool IsDrugIndex(std::int64_t d) { return d >= 0 && d <= static_cast<std::int64_t>(storage::kMaxDrugs); }
 
-std::int32_t CleanTicketQuantity(std::int32_t q) { return (q < 0 || q > kLargestLineQuantity) ? 1 : q; }
-// A negative receipt quantity is a return and counts as it stands.
-std::int32_t CleanReceiptQuantity(std::int32_t q) { return q > kLargestLineQuantity ? 1 : q; }
 
 struct Tally {
   Sums received = Sums(storage::kMaxDrugs + 1, 0);
@@ -29,41 +27,57 @@ struct Tally {
   std::vector<std::int32_t> openReceipts;
 };
 
+// Reads a little-endian field of a record image.
+template <class T>
+T Field(const std::uint8_t* record, std::size_t offset) {
+  T v;
+  std::memcpy(&v, record + offset, sizeof v);
+  return v;
+}
+
 // Sums every line of every ticket and receipt; when `clean` is set the
-// out-of-range quantities are first replaced in memory.
+// out-of-range quantities are first replaced in memory. This is the hot loop
+// of the recomputation: it reads the record images directly.
 Tally Count(core::App& app, bool clean) {
   Tally t;
+  std::int64_t* dispensed = t.dispensed.data();
+  std::int64_t* received = t.received.data();
+  constexpr std::size_t kTicketQuantities = 60;  // after 30 drug numbers of 2 bytes
   auto& tickets = app.tickets();
   for (std::size_t n = 1; n <= tickets.capacity(); ++n) {
-    auto& ticket = tickets[n];
+    std::uint8_t* rec = tickets[n].bytes().data();
     bool hasLine = false;
-    for (int line = 1; line <= storage::TicketRecord::kLines; ++line) {
-      std::int32_t q = ticket.quantity(line);
-      if (clean) {
-        std::int32_t c = CleanTicketQuantity(q);
-        if (c != q) ticket.setQuantity(line, q = c);
+    for (std::size_t i = 0; i < storage::TicketRecord::kLines; ++i) {
+      auto q = Field<std::int32_t>(rec, kTicketQuantities + 4 * i);
+      if (clean && (q < 0 || q > kLargestLineQuantity)) {
+        q = 1;
+        std::memcpy(rec + kTicketQuantities + 4 * i, &q, sizeof q);
       }
-      std::int16_t d = ticket.drugIndex(line);
-      if (d > 0) hasLine = true;
-      if (IsDrugIndex(d)) t.dispensed[static_cast<std::size_t>(d)] += q;
+      auto d = Field<std::int16_t>(rec, 2 * i);
+      hasLine |= d > 0;
+      if (IsDrugIndex(d)) dispensed[d] += q;
     }
-    if (hasLine && ticket.state() == 1) t.openTickets.push_back(static_cast<std::int32_t>(n));
+    if (hasLine && tickets[n].state() == 1) t.openTickets.push_back(static_cast<std::int32_t>(n));
   }
+  constexpr std::size_t kReceiptDrugs = 4, kReceiptQuantities = 128;  // line 1 of each array
   auto& receipts = app.receipts();
   for (std::size_t n = 1; n <= receipts.capacity(); ++n) {
-    auto& receipt = receipts[n];
+    std::uint8_t* rec = receipts[n].bytes().data();
     bool hasLine = false;
-    for (int line = 1; line <= storage::ReceiptRecord::kLines; ++line) {
-      std::int32_t q = receipt.lineQuantity(line);
-      if (clean) {
-        std::int32_t c = CleanReceiptQuantity(q);
-        if (c != q) receipt.setLineQuantity(line, q = c);
+    for (std::size_t i = 0; i < storage::ReceiptRecord::kLines; ++i) {
+      auto q = Field<std::int32_t>(rec, kReceiptQuantities + 4 * i);
+      // A negative receipt quantity is a return and counts as it stands.
+      if (clean && q > kLargestLineQuantity) {
+        q = 1;
+        std::memcpy(rec + kReceiptQuantities + 4 * i, &q, sizeof q);
       }
-      std::int32_t d = receipt.lineDrug(line);
-      if (d > 0) hasLine = true;
-      if (IsDrugIndex(d)) t.received[static_cast<std::size_t>(d)] += q;
+      auto d = Field<std::int32_t>(rec, kReceiptDrugs + 4 * i);
+      hasLine |= d > 0;
+      if (IsDrugIndex(d)) received[d] += q;
     }
-    if (hasLine && receipt.receiptState() == 1) t.openReceipts.push_back(static_cast<std::int32_t>(n));
+    if (hasLine && receipts[n].receiptState() == 1) {
+      t.openReceipts.push_back(static_cast<std::int32_t>(n));
+    }
   }
   return t;
 }

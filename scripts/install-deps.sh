@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins
   libicu-dev libzip-dev libxlsxwriter-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-core xvfb xauth poppler-utils
+  fonts-noto-core xvfb xauth poppler-utils time
 )
 
 missing=()
