@@ -33,7 +33,21 @@ double RoundHalfEven(double x) {
 
 double RoundHalfEven(double x, int decimals) {
   double scale = std::pow(10.0, decimals);
-  return RoundHalfEven(x * scale) / scale;
+  double scaled = x * scale;
+  // A price kept in a 4-byte float only comes near its decimal: 0.045 is held
+  // as 0.0450000018 and 2.675 as 2.67499995, too far from the half for the
+  // tolerance above. When the float of x is the float of the half between two
+  // neighbours, and of neither neighbour, x is that half.
+  if (std::isfinite(scaled)) {
+    auto asFloat = [](double v) { return static_cast<float>(std::clamp(v, -1e30, 1e30)); };
+    double lower = std::floor(scaled);
+    float f = asFloat(x);
+    if (f == asFloat((lower + 0.5) / scale) && f != asFloat(lower / scale) &&
+        f != asFloat((lower + 1.0) / scale)) {
+      return (std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0) / scale;
+    }
+  }
+  return RoundHalfEven(scaled) / scale;
 }
 
 float Round2(double x) { return static_cast<float>(RoundHalfEven(x, 2)); }

@@ -78,7 +78,8 @@ class RecordTable {
 
   // Writes elements 1..capacity as the whole file (exactly capacity records).
   IoStatus SaveTable(const std::filesystem::path& file) const {
-    auto* data = reinterpret_cast<const std::uint8_t*>(&records_[1]);
+    // data() + 1, not &records_[1]: a table of capacity 0 has no element 1.
+    auto* data = reinterpret_cast<const std::uint8_t*>(records_.data() + 1);
     return ReplaceFile(file, std::span<const std::uint8_t>(data, capacity() * kLength));
   }
 
