@@ -23,8 +23,9 @@ double RoundHalfEven(double x) {
   double lower = std::floor(x);
   double frac = x - lower;
   // A 4-byte float carries about 7 significant digits: a fraction that is a
-  // half within that precision is a half.
-  double tolerance = std::max(1e-9, std::fabs(x) * 2e-8);
+  // half within that precision is a half. The tolerance stays far below a
+  // half, so large values still round to their nearest neighbour.
+  double tolerance = std::clamp(std::fabs(x) * 2e-8, 1e-9, 1e-6);
   if (std::fabs(frac - 0.5) <= tolerance) {
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
   }

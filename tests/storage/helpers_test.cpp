@@ -170,3 +170,15 @@ TEST(MakeFolder, CreatesOneLevelOnly) {
 
 }  // namespace
 }  // namespace storage
+
+TEST(RoundHalfEvenLarge, LargeValuesRoundToTheNearestNeighbour) {
+  struct Case {
+    double x;
+    double rounded;
+  };
+  for (const auto& c : {Case{1000000001.2, 1000000001.0}, Case{1000000001.7, 1000000002.0},
+                        Case{1000000001.5, 1000000002.0}, Case{1000000002.5, 1000000002.0},
+                        Case{33554431.3, 33554431.0}}) {
+    EXPECT_EQ(storage::RoundHalfEven(c.x), c.rounded) << c.x;
+  }
+}
