@@ -5,6 +5,11 @@
 // is record n of its file; element 0 exists and never touches the file.
 
 #include <array>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <type_traits>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -45,18 +50,31 @@ class FixedRecord {
   std::array<std::uint8_t, Length> raw_{};
 };
 
-// A table of records 0..Capacity held in one contiguous array.
+// A table of records 0..Capacity held in one contiguous array. The array
+// comes zeroed from the system, so the pages of records never read or
+// written (most of a 500000-ticket table) cost no memory.
 template <class Record>
 class RecordTable {
+  static_assert(std::is_trivially_copyable_v<Record>, "a record is plain bytes");
+
  public:
   static constexpr std::size_t kLength = Record::kLength;
 
-  explicit RecordTable(std::size_t capacity) : records_(capacity + 1) {}
+  explicit RecordTable(std::size_t capacity) : size_(capacity + 1), records_(Allocate(size_)) {}
+  RecordTable(const RecordTable& other) : size_(other.size_), records_(Allocate(size_)) {
+    std::memcpy(records_.get(), other.records_.get(), size_ * sizeof(Record));
+  }
+  RecordTable& operator=(const RecordTable& other) {
+    if (this != &other) *this = RecordTable(other);
+    return *this;
+  }
+  RecordTable(RecordTable&&) noexcept = default;
+  RecordTable& operator=(RecordTable&&) noexcept = default;
 
-  std::size_t capacity() const { return records_.size() - 1; }
+  std::size_t capacity() const { return size_ - 1; }
   Record& operator[](std::size_t n) { return records_[n]; }
   const Record& operator[](std::size_t n) const { return records_[n]; }
-  bool Contains(std::size_t n) const { return n >= 1 && n < records_.size(); }
+  bool Contains(std::size_t n) const { return n >= 1 && n < size_; }
 
   // Reads records first..last of the file into the same elements.
   IoStatus Load(const std::filesystem::path& file, std::size_t first, std::size_t last) {
@@ -79,14 +97,24 @@ class RecordTable {
   // Writes elements 1..capacity as the whole file (exactly capacity records).
   IoStatus SaveTable(const std::filesystem::path& file) const {
     // data() + 1, not &records_[1]: a table of capacity 0 has no element 1.
-    auto* data = reinterpret_cast<const std::uint8_t*>(records_.data() + 1);
+    auto* data = reinterpret_cast<const std::uint8_t*>(records_.get() + 1);
     return ReplaceFile(file, std::span<const std::uint8_t>(data, capacity() * kLength));
   }
 
-  void Clear() { std::fill(records_.begin(), records_.end(), Record{}); }
+  void Clear() { std::memset(static_cast<void*>(records_.get()), 0, size_ * sizeof(Record)); }
 
  private:
-  std::vector<Record> records_;
+  struct Free {
+    void operator()(Record* p) const { std::free(p); }
+  };
+  static Record* Allocate(std::size_t n) {
+    void* p = std::calloc(n, sizeof(Record));
+    if (p == nullptr) throw std::bad_alloc();
+    return static_cast<Record*>(p);
+  }
+
+  std::size_t size_;
+  std::unique_ptr<Record[], Free> records_;
 };
 
 }  // namespace storage
