@@ -8,10 +8,12 @@
 #include <string_view>
 
 #include "core/app.h"
-#include "dispensing/result.h"
+#include "core/result.h"
 #include "util/clock.h"
 
 namespace dispensing {
+
+using core::Result;
 
 inline constexpr std::string_view kClassificationGeneral = "General";
 inline constexpr std::string_view kClassificationKidney = "Kidny";

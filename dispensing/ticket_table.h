@@ -15,10 +15,12 @@
 #include <string_view>
 
 #include "core/app.h"
-#include "dispensing/result.h"
+#include "core/result.h"
 #include "util/clock.h"
 
 namespace dispensing {
+
+using core::Result;
 
 // The line break of the texts built here (message boxes, clipboard).
 inline constexpr std::string_view kLineBreak = "\r\n";

@@ -1,15 +1,15 @@
 #pragma once
-// The outcome of a dispensing operation that changes a table or touches a
-// file: done; refused (nothing changed, with a message for the user when the
-// refusal has one); or failed on a file (the file's message, to be shown as
-// it is, e.g. through App::Report). Refusals are expected answers, not errors.
+// The outcome of an operation that changes a table or touches a file: done;
+// refused (nothing changed, with a message for the user when the refusal has
+// one); or failed on a file (the file's message, to be shown as it is, e.g.
+// through App::Report). Refusals are expected answers, not errors.
 
 #include <string>
 #include <utility>
 
 #include "storage/record_file.h"
 
-namespace dispensing {
+namespace core {
 
 class [[nodiscard]] Result {
  public:
@@ -36,4 +36,4 @@ class [[nodiscard]] Result {
   std::string message_;
 };
 
-}  // namespace dispensing
+}  // namespace core
