@@ -13,6 +13,8 @@
 #include "core/app.h"
 #include "core/startup.h"
 #include "core/tables.h"
+#include "dispensing/ticket_money.h"
+#include "dispensing/ticket_table.h"
 #include "drugs/balance_recompute.h"
 #include "storage/cp1256.h"
 #include "storage/data_files.h"
@@ -106,6 +108,20 @@ void BM_RecomputeBalances(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RecomputeBalances)->Unit(benchmark::kMillisecond);
+
+// Every generated ticket is used, so the search runs through all 500000.
+void BM_FirstFreeTicket(benchmark::State& state) {
+  auto& app = *Full().app;
+  for (auto _ : state) benchmark::DoNotOptimize(dispensing::FirstFreeTicket(app));
+}
+BENCHMARK(BM_FirstFreeTicket)->Unit(benchmark::kMillisecond);
+
+void BM_DecisionTotal(benchmark::State& state) {
+  auto& app = *Full().app;
+  std::int32_t decision = app.tickets()[123456].decisionNumber();
+  for (auto _ : state) benchmark::DoNotOptimize(dispensing::DecisionTotal(app, decision));
+}
+BENCHMARK(BM_DecisionTotal)->Unit(benchmark::kMillisecond);
 
 void BM_SaveAllDrugs(benchmark::State& state) {
   auto& app = *Full().app;
