@@ -14,6 +14,7 @@
 #include "core/form_select_type.h"
 #include "core/startup.h"
 #include "ui/form_main_view.h"
+#include "ui/form_print_view.h"
 #include "ui/form_select_type_view.h"
 #include "ui/form_start.h"
 #include "ui/qt_interaction.h"
@@ -39,6 +40,7 @@ void RegisterViews(QtInteraction& interaction) {
                              return std::make_unique<FormSelectTypeView>(
                                  static_cast<core::FormSelectType&>(screen), parent);
                            });
+  RegisterFormPrintView(interaction);
 }
 
 }  // namespace

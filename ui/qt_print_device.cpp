@@ -1,0 +1,332 @@
+#include "ui/qt_print_device.h"
+
+#include <QGlyphRun>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPen>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextLayout>
+#include <QTextOption>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+#include <system_error>
+
+#include "ui/button.h"
+#include "ui/style.h"
+#include "util/dates.h"
+
+namespace ui {
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+// The measuring resolution, also the PDF files' resolution.
+constexpr int kMeasureDpi = 1200;
+// A device pixel of the PDF printer and of the preview: a dot of a 600 dpi
+// printer, so that line widths look as on paper.
+constexpr double kFileDotMm = kMmPerInch / 600.0;
+
+QString Text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// One line of text laid out right to left, its left edge at 0 and its top
+// at 0, not wrapped, trailing blanks kept (they take their place at the
+// left end, as in the measured width).
+void LayOut(QTextLayout& layout) {
+  QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+  option.setTextDirection(Qt::RightToLeft);
+  option.setWrapMode(QTextOption::NoWrap);
+  option.setFlags(QTextOption::IncludeTrailingSpaces);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  if (line.isValid()) {
+    line.setLineWidth(1.0e7);
+    line.setPosition(QPointF(0, 0));
+  }
+  layout.endLayout();
+}
+
+double NaturalWidth(const QTextLayout& layout) {
+  return layout.lineCount() > 0 ? layout.lineAt(0).naturalTextWidth() : 0.0;
+}
+
+QPageLayout PageLayoutOf(const util::PrintedPage& page) {
+  return QPageLayout(
+      QPageSize(QSizeF(page.paperWidth, page.paperHeight), QPageSize::Millimeter),
+      page.orientation == util::PrintDevice::kLandscape ? QPageLayout::Landscape
+                                                        : QPageLayout::Portrait,
+      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+// Characters a file name may not hold become "_".
+std::string FileNamePart(const std::string& name) {
+  std::string out;
+  for (unsigned char c : name) {
+    bool bad = c < 0x20 || c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' ||
+               c == '"' || c == '<' || c == '>' || c == '|';
+    out.push_back(bad ? '_' : static_cast<char>(c));
+  }
+  while (!out.empty() && (out.back() == ' ' || out.back() == '.')) out.pop_back();
+  return out.empty() ? std::string("print") : out;
+}
+
+// Draws the glyphs of a shaped run in the order they stand on the page,
+// left to right. The shapes and places are those of the layout; only the
+// order in which they go into a PDF changes: PDF readers join glyphs given
+// left to right into words and give right-to-left words back in logical
+// order, while a run given in logical order falls apart into single letters.
+void DrawLeftToRight(QPainter& painter, QPointF origin, QGlyphRun run) {
+  const QList<quint32> indexes = run.glyphIndexes();
+  const QList<QPointF> positions = run.positions();
+  std::vector<qsizetype> order(static_cast<std::size_t>(indexes.size()));
+  std::iota(order.begin(), order.end(), qsizetype{0});
+  std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+    return positions[a].x() < positions[b].x();
+  });
+  QList<quint32> visualIndexes;
+  QList<QPointF> visualPositions;
+  for (qsizetype i : order) {
+    visualIndexes.push_back(indexes[i]);
+    visualPositions.push_back(positions[i]);
+  }
+  run.setGlyphIndexes(visualIndexes);
+  run.setPositions(visualPositions);
+  run.setRightToLeft(false);
+  painter.drawGlyphRun(origin, run);
+}
+
+}  // namespace
+
+QFont PrintFont(double points, bool bold) {
+  QFont font = ArabicFont(10, bold);
+  font.setPointSizeF(points);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+void RenderPage(QPainter& painter, const util::PrintedPage& page, double dotMm) {
+  QPaintDevice* device = painter.device();
+  const double pxX = device->logicalDpiX() / kMmPerInch;
+  const double pxY = device->logicalDpiY() / kMmPerInch;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (const auto& line : page.lines) {
+    QPen pen(Qt::black);
+    pen.setWidthF(line.width * dotMm * pxX);
+    pen.setCapStyle(Qt::SquareCap);
+    painter.setPen(pen);
+    painter.drawLine(QPointF(line.x1 * pxX, line.y1 * pxY), QPointF(line.x2 * pxX, line.y2 * pxY));
+  }
+  painter.setPen(Qt::black);
+  for (const auto& text : page.texts) {
+    QTextLayout layout(Text(text.text), PrintFont(text.fontSize, text.bold), device);
+    LayOut(layout);
+    const QPointF origin(text.x * pxX, text.y * pxY);
+    for (const QGlyphRun& run : layout.glyphRuns()) DrawLeftToRight(painter, origin, run);
+  }
+  painter.restore();
+}
+
+InstalledPrinters QtPrintDevice::SystemPrinters() {
+  InstalledPrinters out;
+  for (const QPrinterInfo& info : QPrinterInfo::availablePrinters()) {
+    InstalledPrinter printer{info.printerName().toStdString()};
+    QPageSize size = info.defaultPageSize();
+    if (size.isValid()) {
+      QSizeF mm = size.size(QPageSize::Millimeter);
+      printer.paperWidth = mm.width();
+      printer.paperHeight = mm.height();
+    }
+    out.printers.push_back(std::move(printer));
+  }
+  out.systemDefault = QPrinterInfo::defaultPrinterName().toStdString();
+  return out;
+}
+
+QtPrintDevice::QtPrintDevice(std::filesystem::path printsFolder, const util::Clock& clock,
+                             PrinterQuery installed)
+    : util::RecordingPrintDevice(std::vector<std::string>{}),
+      printsFolder_(std::move(printsFolder)),
+      clock_(clock),
+      installed_(std::move(installed)) {
+  std::string systemDefault = installed_ ? installed_().systemDefault : std::string();
+  if (systemDefault.empty() || !SetActiveDevice(systemDefault)) {
+    SetActiveDevice(util::kPdfPrinterName);
+  }
+}
+
+std::vector<std::string> QtPrintDevice::DeviceNames() const {
+  std::vector<std::string> names;
+  if (installed_) {
+    for (auto& printer : installed_().printers) {
+      if (printer.name != util::kPdfPrinterName) names.push_back(std::move(printer.name));
+    }
+  }
+  names.emplace_back(util::kPdfPrinterName);
+  return names;
+}
+
+bool QtPrintDevice::SetActiveDevice(std::string_view name) {
+  std::string wanted(util::TrimDeviceName(name));
+  InstalledPrinter chosen{wanted};  // the PDF printer's paper is A4
+  bool found = wanted == util::kPdfPrinterName;
+  if (!found && installed_) {
+    for (const auto& printer : installed_().printers) {
+      if (util::TrimDeviceName(printer.name) == wanted) {
+        chosen = printer;
+        found = true;
+        break;
+      }
+    }
+  }
+  if (!found || !util::RecordingPrintDevice::SetActiveDevice(wanted)) return false;
+  SetPaperSize(chosen.paperWidth, chosen.paperHeight);
+  return true;
+}
+
+double QtPrintDevice::MeasureText(std::string_view text, double points, bool bold) const {
+  if (text.empty()) return 0;
+  QImage measure(1, 1, QImage::Format_ARGB32);
+  const int dotsPerMeter = static_cast<int>(kMeasureDpi / 0.0254 + 0.5);
+  measure.setDotsPerMeterX(dotsPerMeter);
+  measure.setDotsPerMeterY(dotsPerMeter);
+  QTextLayout layout(Text(text), PrintFont(points, bold), &measure);
+  LayOut(layout);
+  return NaturalWidth(layout) * kMmPerInch / measure.logicalDpiX();
+}
+
+bool QtPrintDevice::SubmitPage(const util::PrintedPage& page) {
+  if (holding_) {
+    held_.push_back(page);
+    return true;
+  }
+  return Submit(page);
+}
+
+std::vector<util::PrintedPage> QtPrintDevice::TakeHeldPages() {
+  return std::exchange(held_, {});
+}
+
+bool QtPrintDevice::Submit(const util::PrintedPage& page) {
+  if (page.device == util::kPdfPrinterName) return SubmitToPdf(page);
+  return SubmitToPrinter(page);
+}
+
+std::filesystem::path QtPrintDevice::NewPdfFile(const std::string& jobName) const {
+  util::CivilDateTime t = util::ToCivil(clock_.Now());
+  char stamp[32];
+  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d-%02d-%02d", t.year, t.month, t.day,
+                t.hour, t.minute, t.second);
+  const std::string base = FileNamePart(jobName) + " " + stamp;
+  std::filesystem::path file = printsFolder_ / (base + ".pdf");
+  for (int n = 2; std::filesystem::exists(file); ++n) {
+    file = printsFolder_ / (base + " (" + std::to_string(n) + ").pdf");
+  }
+  return file;
+}
+
+bool QtPrintDevice::SubmitToPdf(const util::PrintedPage& page) {
+  std::error_code ec;
+  std::filesystem::create_directories(printsFolder_, ec);
+  std::filesystem::path file = NewPdfFile(page.jobName);
+  {
+    QPdfWriter writer(QString::fromStdString(file.string()));
+    writer.setResolution(kMeasureDpi);
+    writer.setPageLayout(PageLayoutOf(page));
+    writer.setTitle(Text(page.jobName));
+    writer.setCreator(QStringLiteral("Tormo"));
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    RenderPage(painter, page, kFileDotMm);
+    if (!painter.end()) return false;
+  }
+  if (!std::filesystem::exists(file, ec)) return false;
+  lastPdfFile_ = file;
+  return true;
+}
+
+bool QtPrintDevice::SubmitToPrinter(const util::PrintedPage& page) {
+  QPrinterInfo info = QPrinterInfo::printerInfo(Text(page.device));
+  if (info.isNull()) return false;
+  QPrinter printer(info, QPrinter::HighResolution);
+  printer.setFullPage(true);
+  printer.setPageOrientation(page.orientation == kLandscape ? QPageLayout::Landscape
+                                                            : QPageLayout::Portrait);
+  printer.setDocName(Text(page.jobName.empty() ? std::string("Tormo") : page.jobName));
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  RenderPage(painter, page, kMmPerInch / printer.resolution());
+  return painter.end();
+}
+
+PrintPreviewDialog::PrintPreviewDialog(std::vector<util::PrintedPage> pages, QWidget* parent)
+    : QDialog(parent), pages_(std::move(pages)), printer_(std::make_unique<QPrinter>()) {
+  setObjectName(QStringLiteral("PrintPreview"));
+  setWindowTitle(QStringLiteral("معاينة قبل الطباعة"));
+  setLayoutDirection(Qt::RightToLeft);
+  // The preview draws into a file printer: it never talks to a spooler.
+  printer_->setOutputFormat(QPrinter::PdfFormat);
+  printer_->setResolution(600);
+  printer_->setFullPage(true);
+  if (!pages_.empty()) printer_->setPageLayout(PageLayoutOf(pages_.front()));
+
+  preview_ = new QPrintPreviewWidget(printer_.get(), this);
+  preview_->setLayoutDirection(Qt::LeftToRight);
+  connect(preview_, &QPrintPreviewWidget::paintRequested, this,
+          [this](QPrinter* printer) { Paint(printer); });
+
+  auto* print = new Button(QStringLiteral("طباعة"), this);
+  print->setObjectName(QStringLiteral("CmdPrint"));
+  auto* close = new Button(QStringLiteral("اغلاق"), this);
+  close->setObjectName(QStringLiteral("CmdClose"));
+  connect(print, &QPushButton::clicked, this, &QDialog::accept);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(print);
+  buttons->addWidget(close);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(preview_, 1);
+  layout->addLayout(buttons);
+  resize(900, 1000);
+}
+
+PrintPreviewDialog::~PrintPreviewDialog() = default;
+
+void PrintPreviewDialog::Paint(QPrinter* printer) {
+  QPainter painter;
+  if (!painter.begin(printer)) return;
+  bool first = true;
+  for (const auto& page : pages_) {
+    if (!first) printer->newPage();
+    first = false;
+    RenderPage(painter, page, kFileDotMm);
+  }
+  painter.end();
+}
+
+bool PrintWithPreview(QtPrintDevice& device, const std::function<void()>& printout,
+                      QWidget* parent) {
+  device.HoldPages(true);
+  printout();
+  device.HoldPages(false);
+  std::vector<util::PrintedPage> pages = device.TakeHeldPages();
+  if (pages.empty()) return false;
+  PrintPreviewDialog dialog(pages, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  bool all = true;
+  for (const auto& page : pages) all = device.Submit(page) && all;
+  return all;
+}
+
+}  // namespace ui
