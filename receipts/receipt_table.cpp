@@ -17,8 +17,8 @@ constexpr int kLines = ReceiptRecord::kLines;
 
 std::size_t Index(std::int32_t n) { return static_cast<std::size_t>(n); }
 
-storage::IoStatus NotAReceipt(std::int32_t receipt) {
-  return storage::IoStatus::Failed("رقم الطلبية غير صحيح: " + std::to_string(receipt));
+core::Result NotAReceipt(std::int32_t receipt) {
+  return core::Result::Refused("رقم الطلبية غير صحيح: " + std::to_string(receipt));
 }
 
 std::int32_t ClampToLong(std::int64_t v) {
@@ -65,7 +65,7 @@ std::int32_t ReceiptLineOfDrug(const core::App& app, std::int32_t drug, std::int
   return found;
 }
 
-storage::IoStatus ToggleSent(core::App& app, std::int32_t receipt) {
+core::Result ToggleSent(core::App& app, std::int32_t receipt) {
   if (!core::IsReceiptNumber(receipt)) return NotAReceipt(receipt);
   ReceiptRecord& rec = app.receipts()[Index(receipt)];
   const ReceiptRecord before = rec;
@@ -75,7 +75,7 @@ storage::IoStatus ToggleSent(core::App& app, std::int32_t receipt) {
   rec.setReceiptState(static_cast<std::int16_t>(-state));
   if (auto status = core::SaveReceipt(app, receipt); !status) {
     rec = before;
-    return status;
+    return core::Result::From(status);
   }
 
   auto& drugTable = app.drugs();
@@ -87,14 +87,16 @@ storage::IoStatus ToggleSent(core::App& app, std::int32_t receipt) {
     d.setBalance(ClampToLong(d.balance() + moved));
     d.setExpiryDate(before.lineExpiry(k));
   }
-  return core::SaveAllDrugs(app);
+  return core::Result::From(core::SaveAllDrugs(app));
 }
 
-LineRemoval RemoveReceiptLine(core::App& app, std::int32_t receipt, std::int32_t line) {
-  if (!core::IsReceiptNumber(receipt)) return {false, NotAReceipt(receipt)};
-  if (line < 1 || line > kLines) return {};
+core::Result RemoveReceiptLine(core::App& app, std::int32_t receipt, std::int32_t line) {
+  if (!core::IsReceiptNumber(receipt)) return NotAReceipt(receipt);
+  if (line < 1 || line > kLines) return core::Result::Refused();
   ReceiptRecord& rec = app.receipts()[Index(receipt)];
-  if (rec.receiptState() == -1 || ReceiptLineCount(app, receipt) < 2) return {};
+  if (rec.receiptState() == -1 || ReceiptLineCount(app, receipt) < 2) {
+    return core::Result::Refused();
+  }
 
   const ReceiptRecord before = rec;
   for (int i = line; i < kLines; ++i) {
@@ -107,12 +109,12 @@ LineRemoval RemoveReceiptLine(core::App& app, std::int32_t receipt, std::int32_t
   rec.setLineExpiry(kLines, 0);
   if (auto status = core::SaveReceipt(app, receipt); !status) {
     rec = before;
-    return {false, status};
+    return core::Result::From(status);
   }
-  return {true, storage::IoStatus::Ok()};
+  return core::Result::Done();
 }
 
-storage::IoStatus FixFutureReceiptDates(core::App& app) {
+core::Result FixFutureReceiptDates(core::App& app) {
   const util::OleDate now = app.Now();
   storage::IoStatus first = storage::IoStatus::Ok();
   auto& table = app.receipts();
@@ -133,7 +135,7 @@ storage::IoStatus FixFutureReceiptDates(core::App& app) {
       if (first) first = status;
     }
   }
-  return first;
+  return core::Result::From(first);
 }
 
 }  // namespace receipts

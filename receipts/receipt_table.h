@@ -4,15 +4,16 @@
 // of future dates.
 //
 // Receipt numbers run 1..5000; a number outside that range finds nothing,
-// and an operation that would write refuses it without touching any table or
-// file. Every operation that writes returns a [[nodiscard]] value carrying
-// the storage::IoStatus of its writes, so a failed write always reaches the
-// caller with a message the screen can show. No exceptions.
+// and an operation that would write refuses it, with a message, without
+// touching any table or file. Every operation that writes returns a
+// core::Result: done, refused (nothing changed) or failed with the file's
+// message, so a failed write always reaches the caller with a message the
+// screen can show. No exceptions.
 
 #include <cstdint>
 
 #include "core/app.h"
-#include "storage/record_file.h"
+#include "core/result.h"
 
 namespace receipts {
 
@@ -35,28 +36,21 @@ std::int32_t ReceiptLineOfDrug(const core::App& app, std::int32_t drug, std::int
 // anchor date is the caller's check. When the receipt cannot be written,
 // nothing changes in memory; when the drug file cannot be written after the
 // receipt was, the moved balances stay in memory (the receipt on disk already
-// says so) and the failure is returned.
-[[nodiscard]] storage::IoStatus ToggleSent(core::App& app, std::int32_t receipt);
-
-struct [[nodiscard]] LineRemoval {
-  // The line was removed and the receipt written.
-  bool removed = false;
-  // A failed write (nothing changes in memory then) or a receipt number
-  // outside 1..5000. A plain refusal leaves it ok.
-  storage::IoStatus status;
-};
+// says so) and the failure is returned (Failed).
+core::Result ToggleSent(core::App& app, std::int32_t receipt);
 
 // Deletes one line of an open receipt: the lines after it move up, line 30
-// becomes empty, and the receipt is written. Refused (removed false, status
-// ok) for a sent receipt, for a receipt with fewer than 2 lines (the last line
-// stays) and for a line number outside 1..30.
-LineRemoval RemoveReceiptLine(core::App& app, std::int32_t receipt, std::int32_t line);
+// becomes empty, and the receipt is written. Refused silently (no message)
+// for a sent receipt, for a receipt with fewer than 2 lines (the last line
+// stays) and for a line number outside 1..30; Failed, with nothing changed in
+// memory, when the receipt cannot be written.
+core::Result RemoveReceiptLine(core::App& app, std::int32_t receipt, std::int32_t line);
 
 // Every receipt dated later than now takes the date of the receipt before it
 // (receipt 1 takes no date) and is written with the current user. A receipt
 // that cannot be written keeps its old date in memory, so the next repair
 // tries again; the scan goes on as if it had been repaired, and the first
-// failure is returned.
-[[nodiscard]] storage::IoStatus FixFutureReceiptDates(core::App& app);
+// failure is returned (Failed).
+core::Result FixFutureReceiptDates(core::App& app);
 
 }  // namespace receipts

@@ -1,6 +1,7 @@
 #include "receipts/suppliers.h"
 
 #include <cstddef>
+#include <string>
 
 #include "core/tables.h"
 #include "storage/cp1256.h"
@@ -31,15 +32,15 @@ std::string TooLongMessage() {
 
 // Stores the name as supplier n and writes the list; on a failed write the
 // record is put back as it was.
-SupplierChange Store(core::App& app, std::int32_t n, std::string_view answer) {
+core::Result Store(core::App& app, std::int32_t n, std::string_view answer) {
   SupplierRecord& rec = app.suppliers()[static_cast<std::size_t>(n)];
   const SupplierRecord before = rec;
-  if (!rec.setName(answer)) return {SupplierOutcome::Refused, 0, TooLongMessage()};
+  if (!rec.setName(answer)) return core::Result::Refused(TooLongMessage());
   if (auto status = core::SaveSuppliers(app); !status) {
     rec = before;
-    return {SupplierOutcome::WriteFailed, 0, status.message()};
+    return core::Result::Failed(status.message());
   }
-  return {SupplierOutcome::Done, n, {}};
+  return core::Result::Done();
 }
 
 }  // namespace
@@ -62,16 +63,19 @@ std::int32_t FindSupplierByName(const core::App& app, std::string_view text) {
   return 0;
 }
 
-SupplierChange AddSupplier(core::App& app, std::string_view answer) {
+core::Result AddSupplier(core::App& app, std::string_view answer, std::int32_t* number) {
+  if (number != nullptr) *number = 0;
   std::int32_t n = FirstFreeSupplier(app);
-  if (n == 0 || TooShort(answer)) return {};
-  return Store(app, n, answer);
+  if (n == 0 || TooShort(answer)) return core::Result::Refused();
+  core::Result result = Store(app, n, answer);
+  if (result && number != nullptr) *number = n;
+  return result;
 }
 
-SupplierChange RenameSupplier(core::App& app, std::int32_t number, std::string_view answer) {
+core::Result RenameSupplier(core::App& app, std::int32_t number, std::string_view answer) {
   if (!IsSupplierNumber(number) || app.suppliers()[static_cast<std::size_t>(number)].IsFree() ||
       TooShort(answer)) {
-    return {};
+    return core::Result::Refused();
   }
   return Store(app, number, answer);
 }

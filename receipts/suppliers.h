@@ -5,10 +5,10 @@
 // Names are kept as typed and compared after CleanText.
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "core/app.h"
+#include "core/result.h"
 
 namespace receipts {
 
@@ -18,33 +18,21 @@ std::int32_t FirstFreeSupplier(const core::App& app);
 // cleaned name equals the cleaned text exactly; 0 when none.
 std::int32_t FindSupplierByName(const core::App& app, std::string_view text);
 
-enum class SupplierOutcome {
-  Done,         // the list changed and was written
-  Ignored,      // nothing happened, and nothing is to be shown
-  Refused,      // nothing happened; show the message
-  WriteFailed,  // the list could not be written: nothing changed; show the message
-};
-
-struct [[nodiscard]] SupplierChange {
-  SupplierOutcome outcome = SupplierOutcome::Ignored;
-  // The supplier that was added or renamed (Done).
-  std::int32_t number = 0;
-  // Arabic text for Refused and WriteFailed.
-  std::string message;
-};
-
 // Adds the answer of the dialog's "ادخل اسم المورد" box as a new supplier
-// under the first free number, stored as typed, and writes the list. Ignored
-// when the list is full or the cleaned answer has fewer than 3 characters (a
-// cancelled box answers ""). Refused when the name is longer than a record
-// holds (126 characters in code page 1256): it is never cut.
-SupplierChange AddSupplier(core::App& app, std::string_view answer);
+// under the first free number, stored as typed, and writes the list; the new
+// supplier's number goes to *number when given (0 when nothing was added).
+// Refused silently (no message) when the list is full or the cleaned answer
+// has fewer than 3 characters (a cancelled box answers ""). Refused with a
+// message when the name is longer than a record holds (126 characters in code
+// page 1256): it is never cut. Failed, with nothing changed, when the list
+// cannot be written.
+core::Result AddSupplier(core::App& app, std::string_view answer, std::int32_t* number = nullptr);
 
 // Gives supplier `number` the answer of the dialog's "ادخل الاسم الجديد" box,
-// stored as typed, and writes the list. Ignored for a number outside 1..50,
-// for a free number (there is no supplier to rename) and when the cleaned
-// answer has fewer than 3 characters; refused like AddSupplier for a name too
-// long for a record.
-SupplierChange RenameSupplier(core::App& app, std::int32_t number, std::string_view answer);
+// stored as typed, and writes the list. Refused silently for a number outside
+// 1..50, for a free number (there is no supplier to rename) and when the
+// cleaned answer has fewer than 3 characters; refused with a message and
+// failed like AddSupplier.
+core::Result RenameSupplier(core::App& app, std::int32_t number, std::string_view answer);
 
 }  // namespace receipts

@@ -179,9 +179,9 @@ TEST_F(ToggleSentTest, ABalanceThatWouldOverflowStopsAtTheLimit) {
 
 TEST_F(ToggleSentTest, NumbersOutsideTheTableAreRefusedWithoutAWrite) {
   for (std::int32_t r : {0, -1, 5001}) {
-    auto status = receipts::ToggleSent(app, r);
-    EXPECT_FALSE(status) << r;
-    EXPECT_FALSE(status.message().empty()) << r;
+    auto result = receipts::ToggleSent(app, r);
+    EXPECT_TRUE(result.refused()) << r;
+    EXPECT_FALSE(result.message().empty()) << r;
   }
   EXPECT_FALSE(Exists(kReceiptFile));
   EXPECT_FALSE(Exists(kDrugFile));
@@ -190,9 +190,9 @@ TEST_F(ToggleSentTest, NumbersOutsideTheTableAreRefusedWithoutAWrite) {
 
 TEST_F(ToggleSentTest, AFailedWriteReachesTheCallerAndChangesNothing) {
   BreakDataFolder();
-  auto status = receipts::ToggleSent(app, 1);
-  EXPECT_FALSE(status);
-  EXPECT_NE(status.message().find(kReceiptFile), std::string::npos);
+  auto result = receipts::ToggleSent(app, 1);
+  EXPECT_TRUE(result.failed());
+  EXPECT_NE(result.message().find(kReceiptFile), std::string::npos);
   EXPECT_EQ(Receipt(1).receiptState(), 1);
   EXPECT_EQ(Receipt(1).receiptUser(), 0);
   EXPECT_EQ(Drug(1).balance(), 100);
@@ -202,9 +202,9 @@ TEST_F(ToggleSentTest, AFailedWriteReachesTheCallerAndChangesNothing) {
 TEST_F(ToggleSentTest, AFailedDrugFileWriteIsReportedAfterTheReceiptWasWritten) {
   // A folder in place of the drug file: the receipt can be written, the drugs cannot.
   std::filesystem::create_directories(DataFile(kDrugFile) / "x");
-  auto status = receipts::ToggleSent(app, 1);
-  EXPECT_FALSE(status);
-  EXPECT_NE(status.message().find(kDrugFile), std::string::npos);
+  auto result = receipts::ToggleSent(app, 1);
+  EXPECT_TRUE(result.failed());
+  EXPECT_NE(result.message().find(kDrugFile), std::string::npos);
   EXPECT_EQ(At<std::int16_t>(ReadFile(kReceiptFile), 526), -1);
   EXPECT_EQ(Drug(1).balance(), 110);  // memory agrees with the receipt on disk
 }
@@ -262,8 +262,8 @@ class RemoveLineTest : public ReceiptsFixture {
 
 TEST_F(RemoveLineTest, RemovingLine2Of3MovesLine3UpWithItsExpiry) {
   auto result = receipts::RemoveReceiptLine(app, 1, 2);
-  ASSERT_TRUE(result.status);
-  ASSERT_TRUE(result.removed);
+  ASSERT_TRUE(result.done());
+  ASSERT_TRUE(result);
 
   const auto& r = Receipt(1);
   EXPECT_EQ(r.lineDrug(1), 11);
@@ -288,7 +288,7 @@ TEST_F(RemoveLineTest, RemovingLine2Of3MovesLine3UpWithItsExpiry) {
 TEST_F(RemoveLineTest, RemovingTheLastOfThirtyLinesEmptiesLine30) {
   for (int k = 1; k <= 30; ++k) SetLine(1, k, 100 + k, k, e1);
   auto result = receipts::RemoveReceiptLine(app, 1, 30);
-  ASSERT_TRUE(result.removed);
+  ASSERT_TRUE(result);
   EXPECT_EQ(Receipt(1).lineDrug(29), 129);
   EXPECT_EQ(Receipt(1).lineDrug(30), 0);
   EXPECT_EQ(Receipt(1).lineExpiry(30), 0);
@@ -314,8 +314,9 @@ TEST_F(RemoveLineTest, RefusalsChangeAndWriteNothing) {
     const auto before = Receipt(1);
 
     auto result = receipts::RemoveReceiptLine(app, 1, c.line);
-    EXPECT_FALSE(result.removed);
-    EXPECT_TRUE(result.status);
+    EXPECT_FALSE(result);
+    EXPECT_TRUE(result.refused());
+    EXPECT_TRUE(result.message().empty());
     EXPECT_EQ(Receipt(1), before);
     EXPECT_FALSE(Exists(kReceiptFile));
   }
@@ -323,8 +324,9 @@ TEST_F(RemoveLineTest, RefusalsChangeAndWriteNothing) {
 
 TEST_F(RemoveLineTest, ANumberOutsideTheTableIsRefusedWithAMessage) {
   auto result = receipts::RemoveReceiptLine(app, 5001, 1);
-  EXPECT_FALSE(result.removed);
-  EXPECT_FALSE(result.status);
+  EXPECT_FALSE(result);
+  EXPECT_TRUE(result.refused());
+  EXPECT_FALSE(result.message().empty());
   EXPECT_FALSE(Exists(kReceiptFile));
 }
 
@@ -332,8 +334,9 @@ TEST_F(RemoveLineTest, AFailedWriteKeepsTheLines) {
   BreakDataFolder();
   const auto before = Receipt(1);
   auto result = receipts::RemoveReceiptLine(app, 1, 2);
-  EXPECT_FALSE(result.removed);
-  EXPECT_FALSE(result.status);
+  EXPECT_FALSE(result);
+  EXPECT_TRUE(result.failed());
+  EXPECT_NE(result.message().find(kReceiptFile), std::string::npos);
   EXPECT_EQ(Receipt(1), before);
 }
 
@@ -393,7 +396,9 @@ TEST_F(FixFutureDates, AFailedWriteIsReportedAndTheNextRepairTriesAgain) {
   Receipt(3).setReceiptDate(now + 2);
   BreakDataFolder();
 
-  EXPECT_FALSE(receipts::FixFutureReceiptDates(app));
+  auto result = receipts::FixFutureReceiptDates(app);
+  EXPECT_TRUE(result.failed());
+  EXPECT_NE(result.message().find(kReceiptFile), std::string::npos);
   EXPECT_EQ(Receipt(2).receiptDate(), now + 1);
   EXPECT_EQ(Receipt(3).receiptDate(), now + 2);
 
