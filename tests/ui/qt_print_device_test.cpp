@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QString>
@@ -308,13 +309,22 @@ TEST_F(QtPrintDeviceTest, PrintingFromThePreviewSendsOneJobPerPage) {
   for (const auto& c : {Case{"CmdClose", false, 0}, Case{"CmdPrint", true, 2}}) {
     SCOPED_TRACE(c.button);
     std::filesystem::remove_all(prints);
-    QTimer::singleShot(0, [&] {
-      if (auto* dialog = QApplication::activeModalWidget()) {
-        if (auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(c.button))) {
-          button->click();
-        }
+    // Presses the button once the preview is up; a preview without it is
+    // closed, so the test never waits on a window.
+    QTimer presser;
+    presser.setInterval(10);
+    QObject::connect(&presser, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      presser.stop();
+      if (auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(c.button))) {
+        button->click();
+      } else {
+        ADD_FAILURE() << "no button " << c.button;
+        dialog->reject();
       }
     });
+    presser.start();
     bool printed = ui::PrintWithPreview(device, [this] {
       device.SetJobName("report");
       for (int page = 0; page < 2; ++page) {
