@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <functional>
 #include <system_error>
 
@@ -56,6 +58,23 @@ bool OnPath(const std::string& program) {
     std::filesystem::path candidate = std::filesystem::path(all.substr(start, end - start)) / program;
     if (::access(candidate.c_str(), X_OK) == 0) return true;
     start = end + 1;
+  }
+  return false;
+}
+
+// /sys/block/<disk>/removable for the disk a partition such as /dev/sdb1
+// belongs to.
+bool KernelSaysRemovable(const std::string& device) {
+  std::string name = std::filesystem::path(device).filename().string();
+  std::error_code ec;
+  for (std::string disk = name; !disk.empty(); disk.pop_back()) {
+    auto flag = std::filesystem::path("/sys/block") / disk / "removable";
+    if (std::filesystem::exists(flag, ec)) {
+      std::ifstream in(flag);
+      int removable = 0;
+      in >> removable;
+      return removable == 1;
+    }
   }
   return false;
 }
@@ -128,6 +147,35 @@ bool DesktopPlatform::ClaimSingleInstance() {
   }
   instanceLock_ = fd;
   return true;
+}
+
+std::vector<Drive> ParseMountTable(std::istream& mounts,
+                                   const std::function<bool(const std::string&)>& kernelRemovable) {
+  // Every mounted block device; a device the kernel marks removable, or one
+  // mounted under the usual places for removable media, counts as removable.
+  std::vector<Drive> drives;
+  std::string line;
+  while (std::getline(mounts, line)) {
+    std::istringstream fields(line);
+    std::string device, mountPoint;
+    if (!(fields >> device >> mountPoint) || device.rfind("/dev/", 0) != 0) continue;
+    // Spaces in mount points are written as \040.
+    for (std::size_t at; (at = mountPoint.find("\\040")) != std::string::npos;) {
+      mountPoint.replace(at, 4, " ");
+    }
+    Drive drive;
+    drive.root = std::filesystem::path(mountPoint) / "";
+    drive.label = mountPoint;
+    bool mediaFolder = mountPoint.rfind("/media/", 0) == 0 || mountPoint.rfind("/run/media/", 0) == 0;
+    drive.removable = mediaFolder || (kernelRemovable && kernelRemovable(device));
+    drives.push_back(std::move(drive));
+  }
+  return drives;
+}
+
+std::vector<Drive> DesktopPlatform::Drives() const {
+  std::ifstream mounts("/proc/self/mounts");
+  return ParseMountTable(mounts, KernelSaysRemovable);
 }
 
 bool DesktopPlatform::OpenFolder(const std::filesystem::path& folder) {

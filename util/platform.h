@@ -3,11 +3,20 @@
 // on. The Windows locations of the system map onto this platform here.
 
 #include <filesystem>
+#include <functional>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace util {
+
+// A place backups can go to: a mounted drive.
+struct Drive {
+  std::filesystem::path root;  // where it is mounted
+  std::string label;           // what the drive list shows
+  bool removable = false;      // a USB stick, a memory card
+};
 
 class Platform {
  public:
@@ -29,6 +38,9 @@ class Platform {
   // another instance already runs. The claim lasts as long as this object.
   virtual bool ClaimSingleInstance() = 0;
 
+  // The mounted drives, in the order the drive list shows them.
+  virtual std::vector<Drive> Drives() const = 0;
+
   // Opens the folder in the file manager.
   virtual bool OpenFolder(const std::filesystem::path& folder) = 0;
   // Starts another program, not waiting for it.
@@ -43,6 +55,11 @@ class Platform {
   // Lets the user interface process its pending events (a no-op without one).
   virtual void Yield() = 0;
 };
+
+// The drives of a mount table in the format of /proc/self/mounts;
+// kernelRemovable tells whether a device such as /dev/sdb1 is removable.
+std::vector<Drive> ParseMountTable(std::istream& mounts,
+                                   const std::function<bool(const std::string&)>& kernelRemovable);
 
 // The platform without a window system: XDG folders, a lock file for the
 // single-instance check, xdg-open for folders. The window system's own
@@ -61,6 +78,7 @@ class DesktopPlatform : public Platform {
   std::filesystem::path ProgramDriveRoot() const override;
   bool RunningFromNetwork() const override;
   bool ClaimSingleInstance() override;
+  std::vector<Drive> Drives() const override;
   bool OpenFolder(const std::filesystem::path& folder) override;
   bool StartProgram(const std::filesystem::path& program,
                     const std::vector<std::string>& arguments) override;

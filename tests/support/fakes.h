@@ -53,6 +53,7 @@ class FakePlatform : public util::Platform {
   std::filesystem::path ProgramDriveRoot() const override { return root / ""; }
   bool RunningFromNetwork() const override { return network; }
   bool ClaimSingleInstance() override { return !anotherInstance; }
+  std::vector<util::Drive> Drives() const override { return drives; }
   bool OpenFolder(const std::filesystem::path& folder) override;
   bool StartProgram(const std::filesystem::path& program,
                     const std::vector<std::string>& arguments) override;
@@ -67,6 +68,7 @@ class FakePlatform : public util::Platform {
   bool network = false;
   bool anotherInstance = false;
   bool hasRegionalSettings = true;
+  std::vector<util::Drive> drives;
   std::vector<std::filesystem::path> openedFolders;
   std::vector<std::string> startedPrograms;
   int regionalSettingsOpened = 0;
