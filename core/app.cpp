@@ -1,13 +1,17 @@
 #include "core/app.h"
 
 #include "storage/data_files.h"
+#include "util/recording_print_device.h"
 
 namespace core {
 
-App::App(util::Clock& clock, util::Platform& platform, util::Interaction& interaction)
+App::App(util::Clock& clock, util::Platform& platform, util::Interaction& interaction,
+         util::PrintDevice* printer)
     : clock_(clock),
       platform_(platform),
       interaction_(interaction),
+      ownPrinter_(printer ? nullptr : std::make_unique<util::RecordingPrintDevice>()),
+      printer_(printer ? printer : ownPrinter_.get()),
       tickets_(std::make_unique<storage::TicketTable>(storage::kMaxTickets)),
       receipts_(storage::kMaxReceipts),
       drugs_(storage::kMaxDrugs),

@@ -21,18 +21,23 @@
 #include "util/clock.h"
 #include "util/interaction.h"
 #include "util/platform.h"
+#include "util/print_device.h"
 
 namespace core {
 
 class App {
  public:
-  App(util::Clock& clock, util::Platform& platform, util::Interaction& interaction);
+  // Without a printer device the run records what it would print (the
+  // command line and tests); the program passes the real device.
+  App(util::Clock& clock, util::Platform& platform, util::Interaction& interaction,
+      util::PrintDevice* printer = nullptr);
   App(const App&) = delete;
   App& operator=(const App&) = delete;
 
   util::Clock& clock() const { return clock_; }
   util::Platform& platform() const { return platform_; }
   util::Interaction& interaction() const { return interaction_; }
+  util::PrintDevice& printer() const { return *printer_; }
   util::OleDate Now() const { return clock_.Now(); }
 
   std::filesystem::path ProgramFolder() const { return platform_.ProgramFolder(); }
@@ -86,6 +91,8 @@ class App {
   util::Clock& clock_;
   util::Platform& platform_;
   util::Interaction& interaction_;
+  std::unique_ptr<util::PrintDevice> ownPrinter_;
+  util::PrintDevice* printer_;
   storage::SettingsTable settings_{1};
   std::unique_ptr<storage::TicketTable> tickets_;
   storage::ReceiptTable receipts_;
