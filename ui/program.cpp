@@ -10,15 +10,19 @@
 #include <system_error>
 
 #include "core/app.h"
+#include "core/form_input_box.h"
 #include "core/form_main.h"
 #include "core/form_select_type.h"
 #include "core/startup.h"
+#include "ui/activation_repairs.h"
+#include "ui/form_input_box_view.h"
 #include "ui/form_main_view.h"
 #include "ui/form_print_view.h"
 #include "ui/form_select_type_view.h"
 #include "ui/form_start.h"
 #include "ui/qt_interaction.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_print_device.h"
 #include "ui/style.h"
 #include "util/clock.h"
 
@@ -41,6 +45,11 @@ void RegisterViews(QtInteraction& interaction) {
                                  static_cast<core::FormSelectType&>(screen), parent);
                            });
   RegisterFormPrintView(interaction);
+  interaction.RegisterView(std::string(core::FormInputBox::kName),
+                           [](util::ModalScreen& screen, QWidget* parent) {
+                             return std::make_unique<FormInputBoxView>(
+                                 static_cast<core::FormInputBox&>(screen), parent);
+                           });
 }
 
 }  // namespace
@@ -60,7 +69,8 @@ int RunProgram(int argc, char** argv) {
   QtPlatform platform(programFolder);
   QtInteraction interaction;
   RegisterViews(interaction);
-  core::App app(clock, platform, interaction);
+  QtPrintDevice printer(programFolder / "prints", clock);
+  core::App app(clock, platform, interaction, &printer);
   app.SetExitHandler([] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
 
   // The start-up window's load: the start time of the run.
@@ -68,7 +78,7 @@ int RunProgram(int argc, char** argv) {
   app.startTime = clock.Now();
   start->show();
 
-  core::FormMain mainLogic(app);
+  core::FormMain mainLogic(app, [&app] { RunActivationRepairs(app); });
   std::unique_ptr<FormMainView> mainWindow;
 
   // The start-up window's activation: load everything, then the main window.
