@@ -11,7 +11,6 @@
 #include <string>
 
 #include "ui/button.h"
-#include "ui/qt_interaction.h"
 #include "ui/style.h"
 
 namespace ui {
@@ -84,12 +83,5 @@ void FormPrintView::closeEvent(QCloseEvent* event) {
   QDialog::closeEvent(event);
 }
 
-void RegisterFormPrintView(QtInteraction& interaction) {
-  interaction.RegisterView(std::string(core::FFFPrint::kName),
-                           [](util::ModalScreen& screen, QWidget* parent) {
-                             return std::make_unique<FormPrintView>(
-                                 static_cast<core::FFFPrint&>(screen), parent);
-                           });
-}
 
 }  // namespace ui

@@ -11,8 +11,6 @@ class QListWidget;
 
 namespace ui {
 
-class QtInteraction;
-
 class FormPrintView : public QDialog {
   Q_OBJECT
  public:
@@ -31,8 +29,5 @@ class FormPrintView : public QDialog {
   core::FFFPrint& logic_;
   QListWidget* list_;
 };
-
-// Makes the printer choice available to every screen that opens it.
-void RegisterFormPrintView(QtInteraction& interaction);
 
 }  // namespace ui

@@ -12,11 +12,13 @@
 #include "core/app.h"
 #include "core/form_input_box.h"
 #include "core/form_main.h"
+#include "core/form_msg.h"
 #include "core/form_select_type.h"
 #include "core/startup.h"
 #include "ui/activation_repairs.h"
 #include "ui/form_input_box_view.h"
 #include "ui/form_main_view.h"
+#include "ui/form_msg_view.h"
 #include "ui/form_print_view.h"
 #include "ui/form_select_type_view.h"
 #include "ui/form_start.h"
@@ -39,17 +41,10 @@ std::filesystem::path ProgramFolderFromArguments(const QStringList& args) {
 }
 
 void RegisterViews(QtInteraction& interaction) {
-  interaction.RegisterView(std::string(core::FormSelectType::kName),
-                           [](util::ModalScreen& screen, QWidget* parent) {
-                             return std::make_unique<FormSelectTypeView>(
-                                 static_cast<core::FormSelectType&>(screen), parent);
-                           });
-  RegisterFormPrintView(interaction);
-  interaction.RegisterView(std::string(core::FormInputBox::kName),
-                           [](util::ModalScreen& screen, QWidget* parent) {
-                             return std::make_unique<FormInputBoxView>(
-                                 static_cast<core::FormInputBox&>(screen), parent);
-                           });
+  RegisterView<core::FormSelectType, FormSelectTypeView>(interaction);
+  RegisterView<core::FormMsg, FormMsgView>(interaction);
+  RegisterView<core::FormInputBox, FormInputBoxView>(interaction);
+  RegisterView<core::FFFPrint, FormPrintView>(interaction);
 }
 
 }  // namespace

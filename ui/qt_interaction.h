@@ -35,4 +35,13 @@ class QtInteraction : public util::Interaction {
   std::map<std::string, ViewFactory, std::less<>> views_;
 };
 
+// Registers View as the view of the modal screen Logic (named Logic::kName).
+template <class Logic, class View>
+void RegisterView(QtInteraction& interaction) {
+  interaction.RegisterView(std::string(Logic::kName),
+                           [](util::ModalScreen& screen, QWidget* parent) -> std::unique_ptr<QDialog> {
+                             return std::make_unique<View>(static_cast<Logic&>(screen), parent);
+                           });
+}
+
 }  // namespace ui
