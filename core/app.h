@@ -86,6 +86,8 @@ class App {
   std::int32_t chosenPatient = 0;
   std::string dialogResult;
   util::OleDate chosenDay = 0;
+  // Set while the login window is shown: a second login request does nothing.
+  bool loginWindowOpen = false;
 
  private:
   util::Clock& clock_;

@@ -1,0 +1,48 @@
+#pragma once
+// Users, login and the anchor date: nine numbered users with numeric
+// passwords in the settings record, the technical-support login opened by a
+// challenge code, the rights a few actions check, and the lock date before
+// which documents can no longer be sent, saved or taken back.
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "core/app.h"
+#include "core/main_services.h"
+#include "util/clock.h"
+
+namespace core {
+
+inline constexpr std::int16_t kNobody = 0;
+inline constexpr std::int16_t kTechnicalSupport = 88;
+inline constexpr std::int16_t kDefaultPassword = 8629;
+
+inline constexpr std::string_view kNotLoggedIn = "لم تقم باختيار حساب الدخول";
+inline constexpr std::string_view kUserOneOnly = "هذه الخاصية من صلاحيات المستخدم الاول فقط";
+inline constexpr std::string_view kFirstUserRightOnly = "من صلاحيات المستخدم الاول فقط";
+inline constexpr std::string_view kNeedTechnicalSupport = "Need technical support";
+
+// The login request: nothing while the login window is open or somebody is
+// logged in; otherwise the login window, modally. True when a user is logged
+// in afterwards.
+bool LoginRequest(App& app);
+// The quick panel's login button: logs out, then the login request.
+void LoginButton(App& app);
+// True when somebody is logged in; otherwise shows kNotLoggedIn.
+bool RequireLogin(App& app);
+
+void ChangePassword(App& app);
+void SupportLogin(App& app);
+
+void ShowAnchorDate(App& app);
+// User 1 only; refused while open tickets of earlier days exist. The new date
+// is written to the settings file at once.
+void SetAnchorDate(App& app, const std::function<OpenTickets(util::OleDate)>& openTicketsBefore);
+void ExplainAnchorDate(App& app);
+
+// The date dialog, modally: the chosen date, or 0 when cancelled. The date
+// is also left in App::chosenDay.
+util::OleDate AskDate(App& app);
+
+}  // namespace core
