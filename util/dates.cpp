@@ -61,14 +61,6 @@ OleDate Join(std::int64_t dayCount, double timeFraction) {
   return dayCount < 0 ? whole - timeFraction : whole + timeFraction;
 }
 
-// Exact rounding of a whole number, halves to the even neighbour.
-double RoundToEven(double v) {
-  const double lower = std::floor(v);
-  const double diff = v - lower;
-  if (diff > 0.5) return lower + 1.0;
-  if (diff < 0.5) return lower;
-  return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
-}
 
 // The dates this module handles: years 100..9999, with room to spare.
 bool InRange(OleDate d) { return std::isfinite(d) && std::fabs(d) < 3.0e6; }
@@ -167,7 +159,7 @@ OleDate AddMonths(OleDate d, int n) {
 }
 
 std::string DateToYmdText(double v) {
-  if (!InRange(v) || RoundToEven(v) <= 19999.0) return {};
+  if (!InRange(v) || std::nearbyint(v) <= 19999.0) return {};
   const year_month_day ymd = CivilOf(WholeDays(v));
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02u", static_cast<int>(ymd.year()),

@@ -89,14 +89,6 @@ ParsedNumber ParseLeadingNumber(std::string_view text) {
   return {negative ? -magnitude : magnitude, i};
 }
 
-// Exact rounding of a whole number, halves to the even neighbour.
-double RoundToEven(double v) {
-  const double lower = std::floor(v);
-  const double diff = v - lower;
-  if (diff > 0.5) return lower + 1.0;
-  if (diff < 0.5) return lower;
-  return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
-}
 
 constexpr double kLargestWholeNumber = 1234567891.0;
 
@@ -107,7 +99,7 @@ double LeadingNumber(std::string_view text) { return ParseLeadingNumber(text).va
 std::int32_t SafeLong(double v) {
   if (std::isnan(v)) return 0;
   if (v > kLargestWholeNumber) v = kLargestWholeNumber;
-  const double rounded = RoundToEven(v);
+  const double rounded = std::nearbyint(v);
   if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min())) return 0;
   return static_cast<std::int32_t>(rounded);
 }
