@@ -15,9 +15,11 @@
 #include "core/form_msg.h"
 #include "core/form_select_type.h"
 #include "core/startup.h"
+#include "receipts/form_mrd.h"
 #include "ui/activation_repairs.h"
 #include "ui/form_input_box_view.h"
 #include "ui/form_main_view.h"
+#include "ui/form_mrd_view.h"
 #include "ui/form_msg_view.h"
 #include "ui/form_print_view.h"
 #include "ui/form_select_type_view.h"
@@ -45,6 +47,7 @@ void RegisterViews(QtInteraction& interaction) {
   RegisterView<core::FormMsg, FormMsgView>(interaction);
   RegisterView<core::FormInputBox, FormInputBoxView>(interaction);
   RegisterView<core::FFFPrint, FormPrintView>(interaction);
+  RegisterView<receipts::FormMrd, FormMrdView>(interaction);
 }
 
 }  // namespace
