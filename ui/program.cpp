@@ -10,13 +10,16 @@
 #include <system_error>
 
 #include "core/app.h"
+#include "core/form_day.h"
 #include "core/form_input_box.h"
 #include "core/form_main.h"
 #include "core/form_msg.h"
 #include "core/form_select_type.h"
+#include "core/form_users.h"
 #include "core/startup.h"
 #include "receipts/form_mrd.h"
 #include "ui/activation_repairs.h"
+#include "ui/form_day_view.h"
 #include "ui/form_input_box_view.h"
 #include "ui/form_main_view.h"
 #include "ui/form_mrd_view.h"
@@ -24,6 +27,7 @@
 #include "ui/form_print_view.h"
 #include "ui/form_select_type_view.h"
 #include "ui/form_start.h"
+#include "ui/form_users_view.h"
 #include "ui/qt_interaction.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_print_device.h"
@@ -48,6 +52,8 @@ void RegisterViews(QtInteraction& interaction) {
   RegisterView<core::FormInputBox, FormInputBoxView>(interaction);
   RegisterView<core::FFFPrint, FormPrintView>(interaction);
   RegisterView<receipts::FormMrd, FormMrdView>(interaction);
+  RegisterView<core::FormUsers, FormUsersView>(interaction);
+  RegisterView<core::FFFDay, FormDayView>(interaction);
 }
 
 }  // namespace
