@@ -1,16 +1,25 @@
 #include "app/cli.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <sstream>
+#include <system_error>
 #include <unistd.h>
 
 #include "app/dump.h"
 #include "core/app.h"
 #include "drugs/balance_recompute.h"
+#include "drugs/drug_table.h"
 #include "core/startup.h"
+#include "core/tables.h"
+#include "core/users.h"
+#include "receipts/form_inn.h"
+#include "receipts/form_rasid_start.h"
 #include "storage/data_files.h"
 #include "storage/settings_record.h"
 #include "util/dates.h"
@@ -56,6 +65,69 @@ bool Load(core::App& app, std::ostream& err) {
   return status.ok();
 }
 
+// The opening balance of one drug, stored as the opening-balance screen's OK
+// stores it for technical support: a new installation is set up from a list
+// this way. DRUG is a drug number or a drug's name; QUANTITY is rounded to a
+// whole number; the expiry month "MM-YYYY" is stored as its first day, and
+// "-" or an empty text stores no expiry date.
+int SetOpeningBalance(core::App& app, const std::vector<std::string>& args, std::ostream& out,
+                      std::ostream& err) {
+  const std::string& drugText = args[0];
+  const std::string& quantityText = args[1];
+  const std::string& monthText = args[2];
+
+  char* end = nullptr;
+  const double quantity = std::strtod(quantityText.c_str(), &end);
+  if (quantityText.empty() || end != quantityText.c_str() + quantityText.size() ||
+      !std::isfinite(quantity) || std::fabs(quantity) > 2e9) {
+    err << "not a quantity: " << quantityText << "\n";
+    return 2;
+  }
+  util::OleDate expiry = 0;
+  if (!monthText.empty() && monthText != "-") {
+    expiry = receipts::ExpiryMonth(monthText);
+    if (expiry == 0) {
+      err << "not an expiry month (MM-YYYY, or - for none): " << monthText << "\n";
+      return 2;
+    }
+    expiry = util::MonthFirstDay(expiry);
+  }
+  if (!Load(app, err)) return 1;
+
+  std::int32_t drug = 0;
+  const bool number = !drugText.empty() &&
+                      drugText.find_first_not_of("0123456789") == std::string::npos;
+  if (number) {
+    const auto [ptr, ec] =
+        std::from_chars(drugText.data(), drugText.data() + drugText.size(), drug);
+    if (ec != std::errc() || !core::IsDrugNumber(drug) ||
+        app.drugs()[static_cast<std::size_t>(drug)].IsFree()) {
+      drug = 0;
+    }
+  } else {
+    drug = drugs::FindDrugByName(app, drugText);
+  }
+  if (drug == 0) {
+    err << "no such drug: " << drugText << "\n";
+    return 1;
+  }
+
+  app.settings().setCurrentUser(core::kTechnicalSupport);
+  auto result =
+      receipts::StoreOpeningBalance(app, drug, util::SafeLong(quantity), expiry);
+  if (!result) {
+    err << OneLine(result.message()) << "\n";
+    return 1;
+  }
+  const storage::DrugRecord& record = app.drugs()[static_cast<std::size_t>(drug)];
+  out << "drug: " << drug << "\n";
+  out << "name: " << record.drugName() << "\n";
+  out << "opening-balance: " << record.openingBalance() << "\n";
+  out << "balance: " << record.balance() << "\n";
+  out << "expiry: " << (expiry == 0 ? std::string("none") : util::FormatMonthYear(expiry)) << "\n";
+  return 0;
+}
+
 int Check(core::App& app, std::ostream& out, std::ostream& err) {
   if (!Load(app, err)) return 1;
   out << "program-folder: " << app.ProgramFolder().string() << "\n";
@@ -81,6 +153,7 @@ int DumpSettings(core::App& app, std::ostream& out, std::ostream& err) {
 
 constexpr const char* kUsage =
     "usage: tormo-cli [--program-folder DIR] check | dump TABLE | recompute"
+    " | set-opening-balance DRUG QUANTITY MM-YYYY"
     " (TABLE: settings drugs tickets receipts suppliers patients hospitals)";
 
 int Dump(core::App& app, const std::string& table, std::ostream& out, std::ostream& err) {
@@ -147,6 +220,10 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
   if (command[0] == "check" && command.size() == 1) return Check(app, out, err);
   if (command[0] == "dump" && command.size() == 2) return Dump(app, command[1], out, err);
   if (command[0] == "recompute" && command.size() == 1) return Recompute(app, out, err);
+  if (command[0] == "set-opening-balance" && command.size() == 4) {
+    return SetOpeningBalance(app, std::vector<std::string>(command.begin() + 1, command.end()),
+                             out, err);
+  }
   std::string unknown;
   for (const auto& word : command) unknown += (unknown.empty() ? "" : " ") + word;
   err << "unknown command: " << unknown << "; " << kUsage << "\n";
