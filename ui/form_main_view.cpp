@@ -1,10 +1,12 @@
 #include "ui/form_main_view.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QStatusBar>
 
 #include "ui/button.h"
 #include "ui/form_end_view.h"
@@ -27,60 +29,102 @@ FormMainView::FormMainView(core::App& app, core::FormMain& logic, QWidget* paren
   image_->installEventFilter(this);
   setCentralWidget(image_);
 
-  patientMenu_ = menuBar()->addMenu(QString());
-  patientsEdit_ = patientMenu_->addAction(QString());
-  maridHistory_ = patientMenu_->addAction(QString());
-  hospitalsEdit_ = patientMenu_->addAction(QStringLiteral("بيانات المستشفيات الفرعية"));
-  patientsEdit_->setEnabled(false);
-  maridHistory_->setEnabled(false);
-  hospitalsEdit_->setEnabled(false);
+  menuBar()->setLayoutDirection(Qt::RightToLeft);
+  menuBar()->setFont(ArabicFont(12));
+  BuildMenus(nullptr, logic_.MenuBar());
+  BuildQuickPanel();
 
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName(QStringLiteral("PurgeProgress"));
+  progress_->setLayoutDirection(Qt::RightToLeft);
+  statusBar()->addPermanentWidget(progress_, 1);
+  statusBar()->hide();
+  logic_.SetPurgeProgress(
+      [this](std::int32_t written, std::int32_t total) { PurgeProgress(written, total); });
+
+  Refresh();
+}
+
+FormMainView::~FormMainView() { logic_.SetPurgeProgress({}); }
+
+void FormMainView::BuildMenus(QMenu* parent, const std::vector<core::MenuEntry>& entries) {
+  for (const auto& entry : entries) {
+    if (entry.IsSeparator()) {
+      if (parent != nullptr) parent->addSeparator();
+      continue;
+    }
+    if (entry.IsSubmenu()) {
+      QMenu* menu = parent != nullptr ? parent->addMenu(Q(entry.caption))
+                                      : menuBar()->addMenu(Q(entry.caption));
+      menu->setLayoutDirection(Qt::RightToLeft);
+      menu->setFont(ArabicFont(12));
+      if (!entry.name.empty()) menu->setObjectName(QString::fromStdString(entry.name));
+      menuActions_.push_back(menu->menuAction());
+      BuildMenus(menu, entry.entries);
+      continue;
+    }
+    QAction* action = parent->addAction(Q(entry.caption));
+    if (!entry.name.empty()) action->setObjectName(QString::fromStdString(entry.name));
+    // The action belongs to the logic and lives as long as it; the entry's
+    // caption and state are refreshed, its action stays.
+    if (entry.action) {
+      connect(action, &QAction::triggered, this, [this, run = entry.action] {
+        run();
+        if (!app_.ExitRequested()) Refresh();
+      });
+    }
+    menuActions_.push_back(action);
+  }
+}
+
+void FormMainView::RefreshMenus(const std::vector<core::MenuEntry>& entries, std::size_t& next) {
+  for (const auto& entry : entries) {
+    if (entry.IsSeparator()) continue;
+    if (next >= menuActions_.size()) return;
+    QAction* action = menuActions_[next++];
+    action->setText(Q(entry.caption));
+    action->setEnabled(entry.enabled);
+    if (entry.IsSubmenu()) RefreshMenus(entry.entries, next);
+  }
+}
+
+void FormMainView::BuildQuickPanel() {
   quickPanel_ = new QFrame(image_);
   quickPanel_->setObjectName(QStringLiteral("PPPQuick"));
-  quickPanel_->setStyleSheet(QStringLiteral("#PPPQuick { background-color: rgb(64, 64, 64); border-radius: 6px; }"));
+  quickPanel_->setStyleSheet(QStringLiteral("#PPPQuick { background-color: %1; border-radius: 6px; }")
+                                 .arg(ToQColor(core::FormMain::kQuickPanelColour).name()));
   auto* grid = new QGridLayout(quickPanel_);
   grid->setContentsMargins(16, 16, 16, 16);
   grid->setSpacing(12);
-  struct Quick {
-    const char* name;
-    const char* caption;
-  };
-  const Quick buttons[] = {
-      {"BtnLogin", "تسجيل الدخول"}, {"BtnDrugs", "الادوية"},    {"BtnWarid", "الوارد"},
-      {"BtnMonsarif", "المنصرف"},   {"BtnYawmy", "يومي"},       {"Command9", "شهري"},
-      {"BtnRawakid", "الرواكد"},    {"BtnCancel", "الغاء"},
-  };
-  for (int i = 0; i < 8; ++i) {
-    auto* button = new Button(QString::fromUtf8(buttons[i].caption), quickPanel_);
-    button->setObjectName(QString::fromLatin1(buttons[i].name));
+  int i = 0;
+  for (const auto& quick : logic_.QuickButtons()) {
+    auto* button = new Button(Q(quick.caption), quickPanel_);
+    button->setObjectName(QString::fromStdString(quick.name));
     button->setMinimumSize(150, 60);
     button->setFont(ArabicFont(15, true));
     // In a right-to-left layout column 0 is the rightmost.
     grid->addWidget(button, i / 4, i % 4);
-    if (i == 7) {
-      connect(button, &QPushButton::clicked, this, [this] {
-        logic_.HideQuickPanel();
-        Refresh();
-      });
-    } else {
-      // These open the daily screens, which arrive with their own features.
-      button->setEnabled(false);
-    }
+    const bool isLogin = quick.name == "BtnLogin";
+    connect(button, &QPushButton::clicked, this, [this, button, isLogin, run = quick.action] {
+      // The login button hides itself while the login window is up.
+      if (isLogin) button->hide();
+      run();
+      if (isLogin) button->show();
+      if (!app_.ExitRequested()) Refresh();
+    });
+    quickButtons_.push_back(button);
+    ++i;
   }
   quickPanel_->adjustSize();
-  Refresh();
 }
 
-FormMainView::~FormMainView() = default;
-
 void FormMainView::Refresh() {
-  const auto& menus = logic_.menus();
-  patientMenu_->setTitle(Q(menus.muPatient));
-  patientsEdit_->setText(Q(menus.mnuPatientsedit));
-  maridHistory_->setText(Q(menus.mnuMaridHisrory));
-  // The hospital sub-data screen follows the program type once it is part of
-  // the program; until then its entry stays disabled.
-  hospitalsEdit_->setEnabled(false);
+  std::size_t next = 0;
+  RefreshMenus(logic_.MenuBar(), next);
+  const auto buttons = logic_.QuickButtons();
+  for (std::size_t i = 0; i < buttons.size() && i < quickButtons_.size(); ++i) {
+    quickButtons_[i]->setEnabled(buttons[i].enabled);
+  }
   quickPanel_->setVisible(logic_.quickPanelVisible());
   CentreQuickPanel();
 }
@@ -88,6 +132,16 @@ void FormMainView::Refresh() {
 void FormMainView::CentreQuickPanel() {
   quickPanel_->move((image_->width() - quickPanel_->width()) / 2,
                     (image_->height() - quickPanel_->height()) / 2);
+}
+
+void FormMainView::PurgeProgress(std::int32_t written, std::int32_t total) {
+  // While the purge yields, the window takes no commands.
+  const bool running = written < total;
+  menuBar()->setEnabled(!running);
+  quickPanel_->setEnabled(!running);
+  statusBar()->setVisible(running);
+  progress_->setRange(0, total);
+  progress_->setValue(written);
 }
 
 bool FormMainView::event(QEvent* event) {
@@ -99,16 +153,15 @@ bool FormMainView::event(QEvent* event) {
   return handled;
 }
 
-void FormMainView::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  image_->setPixmap(MainPicture(image_->size()));
-  CentreQuickPanel();
-}
-
 bool FormMainView::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == image_ && event->type() == QEvent::MouseButtonPress) {
-    logic_.ImageClicked();
-    Refresh();
+  if (watched == image_) {
+    if (event->type() == QEvent::Resize) {
+      image_->setPixmap(MainPicture(image_->size()));
+      CentreQuickPanel();
+    } else if (event->type() == QEvent::MouseButtonPress) {
+      logic_.ImageClicked();
+      Refresh();
+    }
   }
   return QMainWindow::eventFilter(watched, event);
 }

@@ -14,19 +14,21 @@
 #include "core/form_input_box.h"
 #include "core/form_main.h"
 #include "core/form_msg.h"
+#include "core/form_pharmacy_info.h"
 #include "core/form_select_type.h"
 #include "core/form_users.h"
 #include "core/startup.h"
 #include "receipts/form_mrd.h"
-#include "ui/activation_repairs.h"
 #include "ui/form_day_view.h"
 #include "ui/form_input_box_view.h"
 #include "ui/form_main_view.h"
 #include "ui/form_mrd_view.h"
 #include "ui/form_msg_view.h"
+#include "ui/form_pharmacy_info_view.h"
 #include "ui/form_print_view.h"
 #include "ui/form_select_type_view.h"
 #include "ui/form_start.h"
+#include "ui/main_services.h"
 #include "ui/form_users_view.h"
 #include "ui/qt_interaction.h"
 #include "ui/qt_platform.h"
@@ -51,6 +53,7 @@ void RegisterViews(QtInteraction& interaction) {
   RegisterView<core::FormMsg, FormMsgView>(interaction);
   RegisterView<core::FormInputBox, FormInputBoxView>(interaction);
   RegisterView<core::FFFPrint, FormPrintView>(interaction);
+  RegisterView<core::FormPharmacyInfo, FormPharmacyInfoView>(interaction);
   RegisterView<receipts::FormMrd, FormMrdView>(interaction);
   RegisterView<core::FormUsers, FormUsersView>(interaction);
   RegisterView<core::FFFDay, FormDayView>(interaction);
@@ -82,7 +85,8 @@ int RunProgram(int argc, char** argv) {
   app.startTime = clock.Now();
   start->show();
 
-  core::FormMain mainLogic(app, [&app] { RunActivationRepairs(app); });
+  ProgramServices services(app);
+  core::FormMain mainLogic(app, services);
   std::unique_ptr<FormMainView> mainWindow;
 
   // The start-up window's activation: load everything, then the main window.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/form_main.h"
-#include "ui/activation_repairs.h"
+#include "ui/main_services.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -30,7 +30,8 @@ TEST(ActivationRepairs, FutureDatesAreRepairedAndBalancesRecomputedHourly) {
   app.receipts()[1].setReceiptState(-1);
   app.receipts()[1].setReceiptDate(46010.0);
 
-  core::FormMain main(app, [&app] { ui::RunActivationRepairs(app); });
+  ui::ProgramServices services(app);
+  core::FormMain main(app, services);
   main.Activate();
 
   EXPECT_EQ(app.tickets()[2].ticketDate(), 45999.4);

@@ -25,6 +25,7 @@
 #include "ui/form_main_view.h"
 #include "ui/form_select_type_view.h"
 #include "ui/form_start.h"
+#include "ui/main_services.h"
 
 namespace {
 
@@ -119,7 +120,8 @@ class FormMainViewTest : public ViewTest {
  protected:
   FormMainViewTest() { app.settings().setProgramType(1004); }
 
-  core::FormMain logic{app};
+  ui::ProgramServices services{app};
+  core::FormMain logic{app, services};
   ui::FormMainView view{app, logic};
 };
 
@@ -138,10 +140,9 @@ TEST_F(FormMainViewTest, TheMenusFollowTheProgramTypeAfterActivation) {
   logic.Activate();
   view.Refresh();
 
-  auto menus = view.menuBar()->actions();
-  ASSERT_FALSE(menus.isEmpty());
-  ASSERT_NE(menus.first()->menu(), nullptr);
-  EXPECT_EQ(menus.first()->menu()->title(), U("المستشفيات"));
+  auto* patients = view.findChild<QMenu*>(QStringLiteral("muPatient"));
+  ASSERT_NE(patients, nullptr);
+  EXPECT_EQ(patients->title(), U("المستشفيات"));
 }
 
 TEST_F(FormMainViewTest, TheQuickPanelHoldsTheEightButtonsAndCancelHidesIt) {
