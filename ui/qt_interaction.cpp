@@ -77,7 +77,8 @@ void QtInteraction::RunModal(util::ModalScreen& screen) {
   QWidget* parent = Parent();
   std::unique_ptr<QDialog> dialog = it->second(screen, parent);
   dialog->setLayoutDirection(Qt::RightToLeft);
-  dialog->adjustSize();
+  // A view that chose its own size keeps it.
+  if (!dialog->testAttribute(Qt::WA_Resized)) dialog->adjustSize();
   QRect area = parent != nullptr ? parent->frameGeometry()
                                  : QGuiApplication::primaryScreen()->availableGeometry();
   dialog->move(area.center() - dialog->rect().center());
