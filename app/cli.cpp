@@ -20,9 +20,12 @@
 #include "core/users.h"
 #include "receipts/form_inn.h"
 #include "receipts/form_rasid_start.h"
+#include "core/tables.h"
+#include "dispensing/form_marid.h"
 #include "storage/data_files.h"
 #include "storage/settings_record.h"
 #include "util/dates.h"
+#include "util/grid.h"
 #include "util/interaction.h"
 #include "util/platform.h"
 
@@ -154,6 +157,7 @@ int DumpSettings(core::App& app, std::ostream& out, std::ostream& err) {
 constexpr const char* kUsage =
     "usage: tormo-cli [--program-folder DIR] check | dump TABLE | recompute"
     " | set-opening-balance DRUG QUANTITY MM-YYYY"
+    " | report recipient-history N"
     " (TABLE: settings drugs tickets receipts suppliers patients hospitals)";
 
 int Dump(core::App& app, const std::string& table, std::ostream& out, std::ostream& err) {
@@ -165,6 +169,44 @@ int Dump(core::App& app, const std::string& table, std::ostream& out, std::ostre
   if (!Load(app, err)) return 1;
   DumpTable(app, table, out);
   return 0;
+}
+
+// The grid's rows, the caption row first, as CSV lines.
+void WriteGridCsv(const util::Grid& grid, std::ostream& out) {
+  for (int row = 0; row < grid.Rows(); ++row) {
+    for (int col = 0; col < grid.Cols(); ++col) {
+      out << (col == 0 ? "" : ",") << CsvField(grid.Text(row, col));
+    }
+    out << "\n";
+  }
+}
+
+// report recipient-history N: the ticket grid of the recipient history.
+int ReportRecipientHistory(core::App& app, const std::string& number, std::ostream& out,
+                           std::ostream& err) {
+  std::int32_t patient = 0;
+  auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), patient);
+  if (ec != std::errc() || end != number.data() + number.size() ||
+      !core::IsPatientNumber(patient)) {
+    err << "not a recipient number (1..30000): " << number << "\n";
+    return 2;
+  }
+  if (!Load(app, err)) return 1;
+  util::Grid grid("Xxx");
+  dispensing::FillRecipientHistory(app, patient, grid);
+  WriteGridCsv(grid, out);
+  return 0;
+}
+
+int RunReport(core::App& app, const std::vector<std::string>& args, std::ostream& out,
+              std::ostream& err) {
+  if (args.size() == 2 && args[0] == "recipient-history") {
+    return ReportRecipientHistory(app, args[1], out, err);
+  }
+  std::string unknown;
+  for (const auto& word : args) unknown += (unknown.empty() ? "" : " ") + word;
+  err << "unknown report: " << unknown << "; " << kUsage << "\n";
+  return 2;
 }
 
 int Recompute(core::App& app, std::ostream& out, std::ostream& err) {
@@ -223,6 +265,9 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
   if (command[0] == "set-opening-balance" && command.size() == 4) {
     return SetOpeningBalance(app, std::vector<std::string>(command.begin() + 1, command.end()),
                              out, err);
+  }
+  if (command[0] == "report") {
+    return RunReport(app, std::vector<std::string>(command.begin() + 1, command.end()), out, err);
   }
   std::string unknown;
   for (const auto& word : command) unknown += (unknown.empty() ? "" : " ") + word;

@@ -11,6 +11,7 @@
 
 #include "core/app.h"
 #include "core/form_day.h"
+#include "core/form_hospital_data.h"
 #include "core/form_input_box.h"
 #include "core/form_main.h"
 #include "core/form_msg.h"
@@ -18,14 +19,21 @@
 #include "core/form_select_type.h"
 #include "core/form_users.h"
 #include "core/startup.h"
+#include "dispensing/form_marid.h"
+#include "dispensing/form_marid_edit.h"
+#include "dispensing/form_ptnt.h"
 #include "receipts/form_mrd.h"
 #include "ui/form_day_view.h"
+#include "ui/form_hospital_data_view.h"
 #include "ui/form_input_box_view.h"
 #include "ui/form_main_view.h"
+#include "ui/form_marid_edit_view.h"
+#include "ui/form_marid_view.h"
 #include "ui/form_mrd_view.h"
 #include "ui/form_msg_view.h"
 #include "ui/form_pharmacy_info_view.h"
 #include "ui/form_print_view.h"
+#include "ui/form_ptnt_view.h"
 #include "ui/form_select_type_view.h"
 #include "ui/form_start.h"
 #include "ui/main_services.h"
@@ -57,6 +65,10 @@ void RegisterViews(QtInteraction& interaction) {
   RegisterView<receipts::FormMrd, FormMrdView>(interaction);
   RegisterView<core::FormUsers, FormUsersView>(interaction);
   RegisterView<core::FFFDay, FormDayView>(interaction);
+  RegisterView<dispensing::FFFPTNT, FormPtntView>(interaction);
+  RegisterView<dispensing::FormMarid, FormMaridView>(interaction);
+  RegisterView<dispensing::FormMaridEdit, FormMaridEditView>(interaction);
+  RegisterView<core::FormHospitaldata, FormHospitalDataView>(interaction);
 }
 
 }  // namespace
