@@ -20,7 +20,6 @@
 #include "core/users.h"
 #include "receipts/form_inn.h"
 #include "receipts/form_rasid_start.h"
-#include "core/tables.h"
 #include "dispensing/form_marid.h"
 #include "storage/data_files.h"
 #include "storage/settings_record.h"
