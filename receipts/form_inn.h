@@ -67,7 +67,7 @@ class FormInn : public util::ModalScreen {
   static constexpr int kEarliestYear = 2015;
 
   // Where the input focus belongs after an action; the view follows it.
-  enum class Focus { Text1, Combo1, Text2, ComboExpire, Grid };
+  enum class Focus { Text1, Combo1, Text2, ComboExpire };
 
   // Opening: the grid and the two lists, then the last used order (order 1
   // on a new installation), whose number is stored in the settings record.

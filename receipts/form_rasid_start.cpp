@@ -98,6 +98,7 @@ void FormRasidStart::ListYear(int year) {
 }
 
 void FormRasidStart::ClickRow(int row) {
+  if (row < 1) return;
   const std::int32_t d = drugs::FindDrugByName(app_, xxx_.Text(row, 1));
   app_.currentDrugNo = d;
   if (d == 0) return;

@@ -22,9 +22,12 @@
 #include "dispensing/form_marid.h"
 #include "dispensing/form_marid_edit.h"
 #include "dispensing/form_ptnt.h"
+#include "receipts/form_inn.h"
 #include "receipts/form_mrd.h"
+#include "receipts/form_rasid_start.h"
 #include "ui/form_day_view.h"
 #include "ui/form_hospital_data_view.h"
+#include "ui/form_inn_view.h"
 #include "ui/form_input_box_view.h"
 #include "ui/form_main_view.h"
 #include "ui/form_marid_edit_view.h"
@@ -33,6 +36,7 @@
 #include "ui/form_msg_view.h"
 #include "ui/form_pharmacy_info_view.h"
 #include "ui/form_print_view.h"
+#include "ui/form_rasid_start_view.h"
 #include "ui/form_ptnt_view.h"
 #include "ui/form_select_type_view.h"
 #include "ui/form_start.h"
@@ -63,6 +67,8 @@ void RegisterViews(QtInteraction& interaction) {
   RegisterView<core::FFFPrint, FormPrintView>(interaction);
   RegisterView<core::FormPharmacyInfo, FormPharmacyInfoView>(interaction);
   RegisterView<receipts::FormMrd, FormMrdView>(interaction);
+  RegisterView<receipts::FormInn, FormInnView>(interaction);
+  RegisterView<receipts::FormRasidStart, FormRasidStartView>(interaction);
   RegisterView<core::FormUsers, FormUsersView>(interaction);
   RegisterView<core::FFFDay, FormDayView>(interaction);
   RegisterView<dispensing::FFFPTNT, FormPtntView>(interaction);

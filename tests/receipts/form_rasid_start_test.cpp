@@ -135,6 +135,7 @@ TEST_F(OpeningBalanceTest, TheQuantityIsRoundedAndNoDrugChosenStoresNothing) {
   form.Ok();  // nothing chosen
   EXPECT_FALSE(Exists(storage::kDrugFile));
 
+  form.ClickRow(0);  // the header
   form.ClickRow(6);  // a free row
   EXPECT_EQ(form.LLLDrugName(), "");
   EXPECT_EQ(app.currentDrugNo, 0);
