@@ -239,7 +239,7 @@ void FormInnView::Refresh() {
   // The combo boxes take the colour in their text box, so that their arrow
   // keeps its look.
   for (QLineEdit* box : {text1_, combo1_->lineEdit(), text2_, comboExpire_->lineEdit()}) {
-    box->setStyleSheet(look);
+    if (box->styleSheet() != look) box->setStyleSheet(look);
   }
   for (QWidget* entry : {static_cast<QWidget*>(text1_), static_cast<QWidget*>(combo1_),
                          static_cast<QWidget*>(text2_), static_cast<QWidget*>(comboExpire_)}) {
