@@ -38,7 +38,8 @@ T Field(const std::uint8_t* record, std::size_t offset) {
 // Sums every line of every ticket and receipt; when `clean` is set the
 // out-of-range quantities are first replaced in memory. This is the hot loop
 // of the recomputation: it reads the record images directly.
-Tally Count(core::App& app, bool clean) {
+template <bool clean>
+Tally Count(core::App& app) {
   Tally t;
   std::int64_t* dispensed = t.dispensed.data();
   std::int64_t* received = t.received.data();
@@ -49,9 +50,11 @@ Tally Count(core::App& app, bool clean) {
     bool hasLine = false;
     for (std::size_t i = 0; i < storage::TicketRecord::kLines; ++i) {
       auto q = Field<std::int32_t>(rec, kTicketQuantities + 4 * i);
-      if (clean && (q < 0 || q > kLargestLineQuantity)) {
-        q = 1;
-        std::memcpy(rec + kTicketQuantities + 4 * i, &q, sizeof q);
+      if constexpr (clean) {
+        if (q < 0 || q > kLargestLineQuantity) {
+          q = 1;
+          std::memcpy(rec + kTicketQuantities + 4 * i, &q, sizeof q);
+        }
       }
       auto d = Field<std::int16_t>(rec, 2 * i);
       hasLine |= d > 0;
@@ -67,9 +70,11 @@ Tally Count(core::App& app, bool clean) {
     for (std::size_t i = 0; i < storage::ReceiptRecord::kLines; ++i) {
       auto q = Field<std::int32_t>(rec, kReceiptQuantities + 4 * i);
       // A negative receipt quantity is a return and counts as it stands.
-      if (clean && q > kLargestLineQuantity) {
-        q = 1;
-        std::memcpy(rec + kReceiptQuantities + 4 * i, &q, sizeof q);
+      if constexpr (clean) {
+        if (q > kLargestLineQuantity) {
+          q = 1;
+          std::memcpy(rec + kReceiptQuantities + 4 * i, &q, sizeof q);
+        }
       }
       auto d = Field<std::int32_t>(rec, kReceiptDrugs + 4 * i);
       hasLine |= d > 0;
@@ -125,7 +130,7 @@ RecomputeResult RecomputeBalances(core::App& app, bool force) {
   app.lastBalanceRecompute = now;
 
   BusyPointer busy(app.platform());
-  Tally tally = Count(app, /*clean=*/true);
+  Tally tally = Count<true>(app);
   result.changed = ApplyBalances(app, tally);
 
   for (std::int32_t r : tally.openReceipts) {
@@ -149,7 +154,7 @@ bool NetworkRecomputeBalances(core::App& app) {
   app.lastNetworkRecompute = now;
 
   BusyPointer busy(app.platform());
-  Tally tally = Count(app, /*clean=*/false);
+  Tally tally = Count<false>(app);
   ApplyBalances(app, tally);
   for (std::int32_t r : tally.openReceipts) app.receipts()[static_cast<std::size_t>(r)].setReceiptState(-1);
   for (std::int32_t n : tally.openTickets) app.tickets()[static_cast<std::size_t>(n)].setState(-1);
