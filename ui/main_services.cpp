@@ -7,6 +7,7 @@
 #include "dispensing/patients.h"
 #include "dispensing/ticket_table.h"
 #include "receipts/balance_correction.h"
+#include "receipts/form_inn.h"
 #include "receipts/form_rasid_start.h"
 #include "ui/activation_repairs.h"
 
@@ -21,6 +22,8 @@ ProgramServices::ProgramServices(core::App& app) : app_(app) {
   openers_[Screen::HospitalSubData] = [&app] {
     core::OpenHospitalSubData(app, {dispensing::FirstFreePatient, dispensing::ChooseRecipient});
   };
+  openers_[Screen::Receipts] = [&app] { receipts::OpenReceiptScreen(app); };
+  openers_[Screen::OpeningBalance] = [&app] { receipts::OpenOpeningBalance(app); };
   openers_[Screen::BalanceCorrection] = [&app] { receipts::RunBalanceCorrection(app); };
   openers_[Screen::OpeningBalanceHelp] = [&app] { receipts::ShowOpeningBalanceHelp(app); };
 }
