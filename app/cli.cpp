@@ -14,6 +14,7 @@
 #include "app/dump.h"
 #include "core/app.h"
 #include "drugs/balance_recompute.h"
+#include "drugs/drug_import.h"
 #include "drugs/drug_table.h"
 #include "core/startup.h"
 #include "core/tables.h"
@@ -154,7 +155,7 @@ int DumpSettings(core::App& app, std::ostream& out, std::ostream& err) {
 }
 
 constexpr const char* kUsage =
-    "usage: tormo-cli [--program-folder DIR] check | dump TABLE | recompute"
+    "usage: tormo-cli [--program-folder DIR] check | dump TABLE | recompute | import-drugs FILE"
     " | set-opening-balance DRUG QUANTITY MM-YYYY"
     " | report recipient-history N"
     " (TABLE: settings drugs tickets receipts suppliers patients hospitals)";
@@ -219,6 +220,20 @@ int Recompute(core::App& app, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+// The spreadsheet import of the main menu, from the given file: the
+// catalogue is replaced by the file's drugs.
+int ImportDrugs(core::App& app, const std::string& file, std::ostream& out, std::ostream& err) {
+  if (!Load(app, err)) return 1;
+  std::int32_t imported = 0;
+  auto result = drugs::ImportDrugs(app, file, &imported);
+  if (!result) {
+    err << OneLine(result.message()) << "\n";
+    return 1;
+  }
+  out << "drugs-imported: " << imported << "\n";
+  return 0;
+}
+
 
 
 }  // namespace
@@ -261,6 +276,9 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
   if (command[0] == "check" && command.size() == 1) return Check(app, out, err);
   if (command[0] == "dump" && command.size() == 2) return Dump(app, command[1], out, err);
   if (command[0] == "recompute" && command.size() == 1) return Recompute(app, out, err);
+  if (command[0] == "import-drugs" && command.size() == 2) {
+    return ImportDrugs(app, command[1], out, err);
+  }
   if (command[0] == "set-opening-balance" && command.size() == 4) {
     return SetOpeningBalance(app, std::vector<std::string>(command.begin() + 1, command.end()),
                              out, err);

@@ -4,6 +4,7 @@
 //
 //   tormo-cli [--program-folder DIR] check
 //   tormo-cli [--program-folder DIR] dump settings
+//   tormo-cli [--program-folder DIR] import-drugs FILE
 
 #include <filesystem>
 #include <iosfwd>

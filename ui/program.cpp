@@ -19,6 +19,11 @@
 #include "core/form_select_type.h"
 #include "core/form_users.h"
 #include "core/startup.h"
+#include "drugs/form_drg.h"
+#include "drugs/form_ds.h"
+#include "drugs/form_pharm.h"
+#include "drugs/form_unitdesc.h"
+#include "receipts/form_mrd.h"
 #include "dispensing/form_marid.h"
 #include "dispensing/form_marid_edit.h"
 #include "dispensing/form_ptnt.h"
@@ -29,6 +34,8 @@
 #include "ui/form_hospital_data_view.h"
 #include "ui/form_inn_view.h"
 #include "ui/form_input_box_view.h"
+#include "ui/form_drg_view.h"
+#include "ui/form_ds_view.h"
 #include "ui/form_main_view.h"
 #include "ui/form_marid_edit_view.h"
 #include "ui/form_marid_view.h"
@@ -40,6 +47,7 @@
 #include "ui/form_ptnt_view.h"
 #include "ui/form_select_type_view.h"
 #include "ui/form_start.h"
+#include "ui/pick_list_view.h"
 #include "ui/main_services.h"
 #include "ui/form_users_view.h"
 #include "ui/qt_interaction.h"
@@ -65,6 +73,11 @@ void RegisterViews(QtInteraction& interaction) {
   RegisterView<core::FormMsg, FormMsgView>(interaction);
   RegisterView<core::FormInputBox, FormInputBoxView>(interaction);
   RegisterView<core::FFFPrint, FormPrintView>(interaction);
+  RegisterView<receipts::FormMrd, FormMrdView>(interaction);
+  RegisterView<drugs::FormDrg, FormDrgView>(interaction);
+  RegisterView<drugs::FormDs, FormDsView>(interaction);
+  RegisterView<drugs::FormPharm, PickListView<drugs::FormPharm>>(interaction);
+  RegisterView<drugs::FormUnitdesc, PickListView<drugs::FormUnitdesc>>(interaction);
   RegisterView<core::FormPharmacyInfo, FormPharmacyInfoView>(interaction);
   RegisterView<receipts::FormMrd, FormMrdView>(interaction);
   RegisterView<receipts::FormInn, FormInnView>(interaction);

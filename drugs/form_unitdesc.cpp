@@ -1,0 +1,25 @@
+#include "drugs/form_unitdesc.h"
+
+#include <cstddef>
+
+#include "drugs/drug_table.h"
+
+namespace drugs {
+
+FormUnitdesc::FormUnitdesc(core::App& app) : app_(app) {
+  app_.dialogResult = std::string(kNoChoice);
+  // Codes beyond the last unit give no name and are left out.
+  constexpr int kCodesLooked = 50;
+  for (int code = 1; code <= kCodesLooked; ++code) {
+    std::string name = UnitText(std::to_string(code));
+    if (!name.empty()) list_.push_back(std::move(name));
+  }
+}
+
+void FormUnitdesc::ClickItem(int row) {
+  if (row < 0 || row >= static_cast<int>(list_.size())) return;
+  app_.dialogResult = list_[static_cast<std::size_t>(row)];
+  closed_ = true;
+}
+
+}  // namespace drugs
