@@ -14,13 +14,13 @@
 #include "app/dump.h"
 #include "core/app.h"
 #include "drugs/balance_recompute.h"
-#include "drugs/drug_import.h"
 #include "drugs/drug_table.h"
+#include "drugs/drug_import.h"
 #include "core/startup.h"
-#include "core/tables.h"
 #include "core/users.h"
 #include "receipts/form_inn.h"
 #include "receipts/form_rasid_start.h"
+#include "core/tables.h"
 #include "dispensing/form_marid.h"
 #include "storage/data_files.h"
 #include "storage/settings_record.h"
@@ -156,8 +156,8 @@ int DumpSettings(core::App& app, std::ostream& out, std::ostream& err) {
 
 constexpr const char* kUsage =
     "usage: tormo-cli [--program-folder DIR] check | dump TABLE | recompute | import-drugs FILE"
-    " | set-opening-balance DRUG QUANTITY MM-YYYY"
     " | report recipient-history N"
+    " | set-opening-balance DRUG QUANTITY MM-YYYY"
     " (TABLE: settings drugs tickets receipts suppliers patients hospitals)";
 
 int Dump(core::App& app, const std::string& table, std::ostream& out, std::ostream& err) {
@@ -276,12 +276,12 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
   if (command[0] == "check" && command.size() == 1) return Check(app, out, err);
   if (command[0] == "dump" && command.size() == 2) return Dump(app, command[1], out, err);
   if (command[0] == "recompute" && command.size() == 1) return Recompute(app, out, err);
-  if (command[0] == "import-drugs" && command.size() == 2) {
-    return ImportDrugs(app, command[1], out, err);
-  }
   if (command[0] == "set-opening-balance" && command.size() == 4) {
     return SetOpeningBalance(app, std::vector<std::string>(command.begin() + 1, command.end()),
                              out, err);
+  }
+  if (command[0] == "import-drugs" && command.size() == 2) {
+    return ImportDrugs(app, command[1], out, err);
   }
   if (command[0] == "report") {
     return RunReport(app, std::vector<std::string>(command.begin() + 1, command.end()), out, err);

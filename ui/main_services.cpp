@@ -6,6 +6,8 @@
 #include "dispensing/form_ptnt.h"
 #include "dispensing/patients.h"
 #include "dispensing/ticket_table.h"
+#include "drugs/drug_import.h"
+#include "drugs/form_drg.h"
 #include "receipts/balance_correction.h"
 #include "receipts/form_inn.h"
 #include "receipts/form_rasid_start.h"
@@ -22,6 +24,8 @@ ProgramServices::ProgramServices(core::App& app) : app_(app) {
   openers_[Screen::HospitalSubData] = [&app] {
     core::OpenHospitalSubData(app, {dispensing::FirstFreePatient, dispensing::ChooseRecipient});
   };
+  openers_[Screen::Drugs] = [&app] { drugs::OpenDrugScreen(app); };
+  openers_[Screen::SpreadsheetImport] = [&app] { drugs::ImportDrugsFromDesktop(app); };
   openers_[Screen::Receipts] = [&app] { receipts::OpenReceiptScreen(app); };
   openers_[Screen::OpeningBalance] = [&app] { receipts::OpenOpeningBalance(app); };
   openers_[Screen::BalanceCorrection] = [&app] { receipts::RunBalanceCorrection(app); };

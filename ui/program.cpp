@@ -23,7 +23,6 @@
 #include "drugs/form_ds.h"
 #include "drugs/form_pharm.h"
 #include "drugs/form_unitdesc.h"
-#include "receipts/form_mrd.h"
 #include "dispensing/form_marid.h"
 #include "dispensing/form_marid_edit.h"
 #include "dispensing/form_ptnt.h"
@@ -74,14 +73,13 @@ void RegisterViews(QtInteraction& interaction) {
   RegisterView<core::FormInputBox, FormInputBoxView>(interaction);
   RegisterView<core::FFFPrint, FormPrintView>(interaction);
   RegisterView<receipts::FormMrd, FormMrdView>(interaction);
+  RegisterView<receipts::FormInn, FormInnView>(interaction);
+  RegisterView<receipts::FormRasidStart, FormRasidStartView>(interaction);
   RegisterView<drugs::FormDrg, FormDrgView>(interaction);
   RegisterView<drugs::FormDs, FormDsView>(interaction);
   RegisterView<drugs::FormPharm, PickListView<drugs::FormPharm>>(interaction);
   RegisterView<drugs::FormUnitdesc, PickListView<drugs::FormUnitdesc>>(interaction);
   RegisterView<core::FormPharmacyInfo, FormPharmacyInfoView>(interaction);
-  RegisterView<receipts::FormMrd, FormMrdView>(interaction);
-  RegisterView<receipts::FormInn, FormInnView>(interaction);
-  RegisterView<receipts::FormRasidStart, FormRasidStartView>(interaction);
   RegisterView<core::FormUsers, FormUsersView>(interaction);
   RegisterView<core::FFFDay, FormDayView>(interaction);
   RegisterView<dispensing::FFFPTNT, FormPtntView>(interaction);
