@@ -10,23 +10,11 @@
 #include "util/dates.h"
 #include "util/grid_helpers.h"
 #include "util/numbers.h"
+#include "util/platform.h"
 
 namespace dispensing {
 namespace {
 
-// The busy pointer for as long as it lives.
-class BusyPointer {
- public:
-  explicit BusyPointer(util::Platform& platform) : platform_(platform) {
-    platform_.SetBusyCursor(true);
-  }
-  ~BusyPointer() { platform_.SetBusyCursor(false); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-
- private:
-  util::Platform& platform_;
-};
 
 void SetTicketHeaders(util::Grid& grid) {
   grid.SetCols(2);
@@ -78,7 +66,7 @@ void FormMarid::ListRecipient(std::int32_t patient) {
                          app_.patients().Contains(static_cast<std::size_t>(patient))
                      ? storage::CleanText(app_.patients()[static_cast<std::size_t>(patient)].name())
                      : std::string();
-  BusyPointer busy(app_.platform());
+  util::BusyPointer busy(app_.platform());
   FillRecipientHistory(app_, patient, Xxx);
 }
 

@@ -12,6 +12,7 @@
 #include "core/tables.h"
 #include "storage/data_files.h"
 #include "util/dates.h"
+#include "util/platform.h"
 
 namespace dispensing {
 namespace {
@@ -70,19 +71,6 @@ std::string NumberText(double v) {
   return ec == std::errc() ? std::string(buffer, end) : std::string();
 }
 
-// Shows the busy pointer for as long as it lives.
-class BusyPointer {
- public:
-  explicit BusyPointer(util::Platform& platform) : platform_(platform) {
-    platform_.SetBusyCursor(true);
-  }
-  ~BusyPointer() { platform_.SetBusyCursor(false); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-
- private:
-  util::Platform& platform_;
-};
 
 }  // namespace
 
@@ -205,7 +193,7 @@ std::int32_t DailySerial(const core::App& app, std::int32_t ticket) {
 }
 
 UnsavedTickets UnsavedTicketsReport(const core::App& app, util::OleDate day) {
-  BusyPointer busy(app.platform());
+  util::BusyPointer busy(app.platform());
   const double midnight = util::DateOnly(day);
   UnsavedTickets report;
   std::string list;

@@ -8,6 +8,7 @@
 #include "core/network.h"
 #include "core/tables.h"
 #include "storage/data_files.h"
+#include "util/platform.h"
 
 namespace drugs {
 namespace {
@@ -107,16 +108,6 @@ int ApplyBalances(core::App& app, const Tally& t) {
   return changed;
 }
 
-class BusyPointer {
- public:
-  explicit BusyPointer(util::Platform& p) : p_(p) { p_.SetBusyCursor(true); }
-  ~BusyPointer() { p_.SetBusyCursor(false); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-
- private:
-  util::Platform& p_;
-};
 
 }  // namespace
 
@@ -129,7 +120,7 @@ RecomputeResult RecomputeBalances(core::App& app, bool force) {
   }
   app.lastBalanceRecompute = now;
 
-  BusyPointer busy(app.platform());
+  util::BusyPointer busy(app.platform());
   Tally tally = Count<true>(app);
   result.changed = ApplyBalances(app, tally);
 
@@ -153,7 +144,7 @@ bool NetworkRecomputeBalances(core::App& app) {
   if (now - app.lastNetworkRecompute < kQuarterHour) return false;
   app.lastNetworkRecompute = now;
 
-  BusyPointer busy(app.platform());
+  util::BusyPointer busy(app.platform());
   Tally tally = Count<false>(app);
   ApplyBalances(app, tally);
   for (std::int32_t r : tally.openReceipts) app.receipts()[static_cast<std::size_t>(r)].setReceiptState(-1);

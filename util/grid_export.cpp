@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "util/platform.h"
 #include "storage/helpers.h"
 #include "util/desktop.h"
 #include "util/files.h"
@@ -19,17 +20,6 @@ constexpr Colour kFirstRowBackground = Rgb(90, 200, 250);
 constexpr double kTwipsPerWidthUnit = 100.0;
 constexpr int kRowsPerYield = 100;
 
-// The busy pointer for as long as this lives.
-class BusyPointer {
- public:
-  explicit BusyPointer(Platform& platform) : platform_(platform) { platform_.SetBusyCursor(true); }
-  ~BusyPointer() { platform_.SetBusyCursor(false); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-
- private:
-  Platform& platform_;
-};
 
 // 0x00BBGGRR as the 0xRRGGBB of the workbook.
 lxw_color_t WorkbookColour(Colour c) {

@@ -56,6 +56,18 @@ class Platform {
   virtual void Yield() = 0;
 };
 
+// Shows the busy pointer for as long as it lives.
+class BusyPointer {
+ public:
+  explicit BusyPointer(Platform& platform) : platform_(platform) { platform_.SetBusyCursor(true); }
+  ~BusyPointer() { platform_.SetBusyCursor(false); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  Platform& platform_;
+};
+
 // The drives of a mount table in the format of /proc/self/mounts;
 // kernelRemovable tells whether a device such as /dev/sdb1 is removable.
 std::vector<Drive> ParseMountTable(std::istream& mounts,
