@@ -8,7 +8,7 @@
 
 namespace drugs {
 
-FormPharm::FormPharm(core::App& app) : app_(app) {
+FormPharm::FormPharm(core::App& app) : PickList(app) {
   // Sorted as the grids sort texts: in the order of Arabic words.
   util::Grid names("List1", 1, 1);
   for (std::string_view name : TherapeuticGroups()) {
@@ -18,10 +18,6 @@ FormPharm::FormPharm(core::App& app) : app_(app) {
   for (int row = 1; row < names.Rows(); ++row) list_.push_back(names.Text(row, 0));
 }
 
-void FormPharm::ClickItem(int row) {
-  if (row < 0 || row >= static_cast<int>(list_.size())) return;
-  app_.chosenItemNo = FindGroupByName(list_[static_cast<std::size_t>(row)]);
-  closed_ = true;
-}
+void FormPharm::Choose(const std::string& name) { app_.chosenItemNo = FindGroupByName(name); }
 
 }  // namespace drugs

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "core/app.h"
-#include "util/interaction.h"
+#include "drugs/pick_list.h"
 
 namespace drugs {
 
-class FormPharm : public util::ModalScreen {
+class FormPharm : public PickList {
  public:
   static constexpr std::string_view kName = "FFFPharm";
   static constexpr std::string_view kCaption = "المجموعات العلاجية";
@@ -20,14 +20,8 @@ class FormPharm : public util::ModalScreen {
   explicit FormPharm(core::App& app);
   std::string_view ScreenName() const override { return kName; }
 
-  const std::vector<std::string>& list() const { return list_; }
-  void ClickItem(int row);
-  bool closed() const { return closed_; }
-
  private:
-  core::App& app_;
-  std::vector<std::string> list_;
-  bool closed_ = false;
+  void Choose(const std::string& name) override;
 };
 
 }  // namespace drugs

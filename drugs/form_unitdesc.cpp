@@ -6,7 +6,7 @@
 
 namespace drugs {
 
-FormUnitdesc::FormUnitdesc(core::App& app) : app_(app) {
+FormUnitdesc::FormUnitdesc(core::App& app) : PickList(app) {
   app_.dialogResult = std::string(kNoChoice);
   // Codes beyond the last unit give no name and are left out.
   constexpr int kCodesLooked = 50;
@@ -16,10 +16,6 @@ FormUnitdesc::FormUnitdesc(core::App& app) : app_(app) {
   }
 }
 
-void FormUnitdesc::ClickItem(int row) {
-  if (row < 0 || row >= static_cast<int>(list_.size())) return;
-  app_.dialogResult = list_[static_cast<std::size_t>(row)];
-  closed_ = true;
-}
+void FormUnitdesc::Choose(const std::string& name) { app_.dialogResult = name; }
 
 }  // namespace drugs
