@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <system_error>
@@ -22,11 +23,13 @@
 #include "receipts/form_rasid_start.h"
 #include "core/tables.h"
 #include "dispensing/form_marid.h"
+#include "dispensing/ticket_print.h"
 #include "storage/data_files.h"
 #include "storage/settings_record.h"
 #include "util/dates.h"
 #include "util/grid.h"
 #include "util/interaction.h"
+#include "util/numbers.h"
 #include "util/platform.h"
 
 namespace app {
@@ -158,6 +161,7 @@ constexpr const char* kUsage =
     "usage: tormo-cli [--program-folder DIR] check | dump TABLE | recompute | import-drugs FILE"
     " | report recipient-history N"
     " | set-opening-balance DRUG QUANTITY MM-YYYY"
+    " | print ticket N --layout 4001|4002|4003|4005|4006|30 --pdf FILE"
     " (TABLE: settings drugs tickets receipts suppliers patients hospitals)";
 
 int Dump(core::App& app, const std::string& table, std::ostream& out, std::ostream& err) {
@@ -234,7 +238,50 @@ int ImportDrugs(core::App& app, const std::string& file, std::ostream& out, std:
   return 0;
 }
 
-
+// A ticket printout written to a PDF file: the layouts of the ticket screen's
+// print menu by their codes ("30" for the 30-item sheet); N is the ticket,
+// the first of the ten for 4005. The layout's code is stored as the menu
+// entry stores it.
+int PrintTicket(core::App& app, const std::vector<std::string>& args,
+                const PdfDeviceFactory& pdfDevice, std::ostream& out, std::ostream& err) {
+  std::string layout;
+  std::string file;
+  for (std::size_t i = 1; i + 1 < args.size(); i += 2) {
+    if (args[i] == "--layout") {
+      layout = args[i + 1];
+    } else if (args[i] == "--pdf") {
+      file = args[i + 1];
+    }
+  }
+  const std::int32_t ticket = args.empty() ? 0 : util::SafeLong(std::string_view(args[0]));
+  const bool known = layout == "30" || layout == "4001" || layout == "4002" || layout == "4003" ||
+                     layout == "4005" || layout == "4006";
+  if (args.size() != 5 || file.empty() || !known || std::to_string(ticket) != args[0]) {
+    err << "print ticket needs N --layout CODE --pdf FILE; " << kUsage << "\n";
+    return 2;
+  }
+  if (!pdfDevice) {
+    err << "this tormo-cli was built without the PDF writer\n";
+    return 1;
+  }
+  if (!Load(app, err)) return 1;
+  std::unique_ptr<util::PrintDevice> device = pdfDevice(file);
+  if (layout == "30") {
+    dispensing::PrintThirtyItemSheet(app, *device, ticket);
+  } else if (layout == "4005") {
+    core::Result stored = dispensing::PrintTenTicketSheetFrom(app, *device, ticket);
+    if (stored.failed()) err << OneLine(stored.message()) << "\n";
+  } else {
+    dispensing::PrintTicketLayout(app, *device, util::SafeLong(std::string_view(layout)), ticket);
+  }
+  std::error_code ec;
+  if (!std::filesystem::exists(file, ec)) {
+    err << "no PDF was written to " << file << "\n";
+    return 1;
+  }
+  out << "printed: " << file << "\n";
+  return 0;
+}
 
 }  // namespace
 
@@ -245,7 +292,8 @@ std::filesystem::path ExecutableFolder() {
 }
 
 int RunCli(const std::vector<std::string>& args, const std::filesystem::path& defaultProgramFolder,
-           util::Clock& clock, std::ostream& out, std::ostream& err) {
+           util::Clock& clock, std::ostream& out, std::ostream& err,
+           const PdfDeviceFactory& pdfDevice) {
   std::filesystem::path programFolder = defaultProgramFolder;
   std::vector<std::string> command;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -282,6 +330,10 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
   }
   if (command[0] == "import-drugs" && command.size() == 2) {
     return ImportDrugs(app, command[1], out, err);
+  }
+  if (command[0] == "print" && command.size() >= 2 && command[1] == "ticket") {
+    return PrintTicket(app, std::vector<std::string>(command.begin() + 2, command.end()),
+                       pdfDevice, out, err);
   }
   if (command[0] == "report") {
     return RunReport(app, std::vector<std::string>(command.begin() + 1, command.end()), out, err);
