@@ -1,0 +1,528 @@
+// The ticket screen without a window: every control as data, every action as
+// a call, the messages and the dialogs through the scripted interaction.
+
+#include "dispensing/form_oot.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/form_day.h"
+#include "core/settings.h"
+#include "dispensing/form_marid_edit.h"
+#include "dispensing/form_ptnt.h"
+#include "dispensing/ticket_table.h"
+#include "drugs/form_ds.h"
+#include "tests/dispensing/dispensing_fixture.h"
+#include "util/dates.h"
+
+namespace {
+
+using dispensing::FormOot;
+using dispensing_test::DispensingFixture;
+using util::Answer;
+using Texts = std::vector<std::string>;
+
+constexpr std::int16_t kAmoxil = 5;
+constexpr std::int16_t kAmoclav = 6;
+constexpr std::int16_t kPanadol = 7;
+
+class FormOotTest : public DispensingFixture {
+ protected:
+  FormOotTest() {
+    // The hourly recomputation has just run.
+    app.lastBalanceRecompute = clock.Now();
+    PutDrug(kAmoxil, "AMOXIL 500", 10, 2.5F, 10).setNormalOut(2);
+    app.drugs()[kAmoxil].setShortCode("AMX");
+    PutDrug(kAmoclav, "AMOCLAV", 3, 4.0F).setNormalOut(1);
+    PutDrug(kPanadol, "PANADOL", 100, 1.0F).setNormalOut(3);
+    app.drugs()[kPanadol].setShortCode("PND");
+  }
+
+  storage::TicketRecord& T(std::int32_t n) { return app.tickets()[static_cast<std::size_t>(n)]; }
+
+  void ScriptDate(std::optional<util::OleDate> day) {
+    ui.screens[std::string(core::FFFDay::kName)] = [day](util::ModalScreen& screen) {
+      auto& dialog = static_cast<core::FFFDay&>(screen);
+      if (!day) {
+        dialog.Cancel();
+        return;
+      }
+      const util::CivilDateTime c = util::ToCivil(*day);
+      dialog.Text1 = std::to_string(c.day);
+      dialog.Text2 = std::to_string(c.month);
+      dialog.Text3 = std::to_string(c.year);
+      dialog.Ok();
+    };
+  }
+
+  // The pick list answers with the recipient of that number; 0 closes it.
+  void ScriptRecipient(std::int32_t patient) {
+    ui.screens[std::string(dispensing::FFFPTNT::kName)] = [patient](util::ModalScreen& screen) {
+      auto& list = static_cast<dispensing::FFFPTNT&>(screen);
+      if (patient == 0) {
+        list.Close();
+        return;
+      }
+      list.SetText1(std::to_string(patient));
+      list.EnterInText1();
+    };
+  }
+
+  void PutPatient(std::size_t n, const std::string& name, double decision, std::int32_t amount,
+                  double start, std::int32_t days, std::int32_t classification) {
+    auto& p = app.patients()[n];
+    ASSERT_TRUE(p.setName(name));
+    p.setDecisionNumber(decision);
+    p.setDecisionAmount(amount);
+    p.setDecisionStart(start);
+    p.setDecisionDays(days);
+    p.setClassification(classification);
+  }
+
+  std::vector<std::string> Messages() const { return ui.MessageTexts(); }
+};
+
+// ---------------------------------------------------------------------------
+// Opening and ShowPage
+
+TEST_F(FormOotTest, OpensOnTheLastUsedTicketAndOnTicketOneWhenNoneIsUsed) {
+  {
+    FormOot form(app);
+    EXPECT_EQ(form.shown(), 1);
+    EXPECT_EQ(form.LLL(), "1");
+  }
+  PutTicket(1, kToday, {{kAmoxil, 1}});
+  PutTicket(2, kToday, {{kAmoxil, 1}});
+  FormOot form(app);
+  EXPECT_EQ(form.shown(), 2);
+  EXPECT_EQ(form.Xxx().Rows(), 31);
+  EXPECT_EQ(form.Xxx().Text(0, 0), "اجمالي");
+  EXPECT_EQ(form.Xxx().Text(0, 6), "رقم");
+  EXPECT_EQ(form.Combo1List(), (Texts{"AMOCLAV", "AMOXIL 500", "PANADOL"}));
+}
+
+TEST_F(FormOotTest, ShowPageFillsTheLinesTheDatesAndTheDecisionPanel) {
+  PutPatient(4, "محمد علي", 777, 500, kToday - 10, 60, 0);
+  auto& t = PutTicket(1, kToday + 0.5, {{kAmoxil, 4}, {kPanadol, 3}});
+  t.setPatientIndex(4);
+  t.setDecisionNumber(777);
+  t.setDecisionAmount(500);
+  t.setDecisionStart(static_cast<std::int32_t>(kToday) - 10);
+  t.setDecisionDays(60);
+  t.setUserNumber(9);
+  FormOot form(app);
+  const util::Grid& g = form.Xxx();
+  // AMOXIL: 2.5 x 4 = 10, 7% = 0.7, fee 10% = 1.
+  EXPECT_EQ(g.Text(1, 6), "5");
+  EXPECT_EQ(g.Text(1, 5), "AMOXIL 500");
+  EXPECT_EQ(g.Text(1, 4), "4");
+  EXPECT_EQ(g.Text(1, 3), "2.5");
+  EXPECT_EQ(g.Text(1, 2), "0.7");
+  EXPECT_EQ(g.Text(1, 1), "1");
+  EXPECT_EQ(g.Text(1, 0), "11.7");
+  EXPECT_EQ(g.Text(2, 5), "PANADOL");
+  EXPECT_EQ(g.Text(3, 6), "");
+  EXPECT_EQ(form.LLLDate(), "2025-12-09   12:00:00");
+  EXPECT_EQ(form.CCCDay(), util::DayName(kToday));
+  EXPECT_EQ(form.LLLUserId(), "9");
+  EXPECT_EQ(form.LLLMarid(), "محمد علي");
+  EXPECT_EQ(form.LLLAge(), "60");
+  EXPECT_EQ(form.Command7(), FormOot::kSaveCaption);
+  EXPECT_EQ(form.LLLQARAR(), "777");
+  EXPECT_EQ(form.LLLQValue(), "500");
+  EXPECT_EQ(form.LLLQDate(), util::FormatDayMonthYear(kToday - 10));
+  EXPECT_EQ(form.LLLQPeriod(), "50");
+  EXPECT_EQ(form.LLLClassy(), "General");
+  EXPECT_EQ(form.BtnMonthlyfat(), "1");
+  EXPECT_TRUE(form.entriesEnabled());
+  EXPECT_EQ(form.entryColour(), FormOot::kOpenEntryColour);
+}
+
+TEST_F(FormOotTest, ASavedTicketDisablesTheEntries) {
+  PutTicket(1, kToday, {{kAmoxil, 1}}, -1);
+  FormOot form(app);
+  EXPECT_EQ(form.Command7(), FormOot::kUnsaveCaption);
+  EXPECT_FALSE(form.entriesEnabled());
+  EXPECT_EQ(form.entryColour(), util::Rgb(100, 200, 120));
+}
+
+TEST_F(FormOotTest, ARecipientServedLessThanThirtyDaysAgoIsShownOnRed) {
+  struct Case {
+    double daysAgo;
+    util::Colour colour;
+  };
+  for (const Case c : {Case{10, FormOot::kTooEarlyColour}, Case{45, FormOot::kRecipientColour}}) {
+    SCOPED_TRACE(c.daysAgo);
+    PutTicket(1, kToday - c.daysAgo, {{kAmoxil, 1}}, -1).setPatientIndex(4);
+    PutTicket(2, kToday - 50, {{kAmoxil, 1}}, -1).setPatientIndex(8);
+    PutTicket(3, kToday, {{kAmoxil, 1}}).setPatientIndex(4);
+    FormOot form(app);
+    EXPECT_EQ(form.shown(), 3);
+    EXPECT_EQ(dispensing::LatestSarfia(app, 3), kToday - c.daysAgo);
+    EXPECT_EQ(form.LLLMaridColour(), c.colour);
+  }
+  // The first ticket of a recipient has no earlier one.
+  EXPECT_EQ(dispensing::LatestSarfia(app, 1), 0);
+}
+
+TEST_F(FormOotTest, EachProgramTypeShapesTheScreen) {
+  struct Case {
+    std::int16_t type;
+    std::string_view title;
+    bool panel;
+    std::vector<int> widths;
+    int height;
+  };
+  const Case cases[] = {
+      {core::kStateExpense, "المريض", true, {1250, 1260, 1180, 1110, 1100, 4000, 960}, 4605},
+      {core::kOutpatient, "المريض", false, {0, 0, 0, 0, 2385, 7050, 1495}, 5445},
+      {core::kHospitalStore, "القسم", false, {0, 0, 0, 0, 2385, 7050, 1495}, 5445},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    app.settings().setProgramType(c.type);
+    FormOot form(app);
+    EXPECT_EQ(form.LLLMaridTitle(), c.title);
+    EXPECT_EQ(form.PPPNafaqaVisible(), c.panel);
+    for (int col = 0; col < 7; ++col) EXPECT_EQ(form.Xxx().ColWidth(col), c.widths[col]) << col;
+    EXPECT_EQ(form.Xxx().Height(), c.height);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Entering a drug
+
+TEST_F(FormOotTest, ANumberFillsTheNameTheUsualQuantityAndTheBalance) {
+  FormOot form(app);
+  form.SetText1("5");
+  EXPECT_EQ(form.Combo1, app.drugs()[kAmoxil].drugName());
+  EXPECT_EQ(form.Text2, "2");
+  EXPECT_EQ(form.TextRasid, "10");
+  form.EnterInText1();
+  EXPECT_EQ(form.focus(), FormOot::Focus::Text2);
+  EXPECT_TRUE(form.focusTextSelected());
+
+  // Not a drug number: nothing is filled; Enter goes on to the name box.
+  form.Combo1.clear();
+  form.SetText1("1501");
+  EXPECT_EQ(form.Combo1, "");
+  form.SetText1("abc");
+  form.EnterInText1();
+  EXPECT_EQ(form.focus(), FormOot::Focus::Combo1);
+}
+
+TEST_F(FormOotTest, AStarAndACodeFindTheDrugByItsCode) {
+  FormOot form(app);
+  form.SetText1("*PND ");
+  form.EnterInText1();
+  EXPECT_EQ(form.Combo1, app.drugs()[kPanadol].drugName());
+  EXPECT_EQ(form.Text2, "3");
+  EXPECT_EQ(form.TextRasid, "100");
+  EXPECT_EQ(form.focus(), FormOot::Focus::Text2);
+  EXPECT_TRUE(form.focusTextSelected());
+
+  FormOot other(app);
+  other.SetText1("*XYZ");
+  other.EnterInText1();
+  EXPECT_EQ(other.Combo1, "");
+  EXPECT_EQ(other.focus(), FormOot::Focus::Text1);
+}
+
+TEST_F(FormOotTest, TypingANameListsTheDrugsStartingWithIt) {
+  FormOot form(app);
+  form.SetCombo1("AMO");
+  EXPECT_EQ(form.LLLStatus(), "      AMOXIL 500      AMOCLAV");
+  form.SetCombo1("");
+  EXPECT_EQ(form.LLLStatus(), "");
+  // At most 130 characters.
+  for (std::size_t n = 20; n < 40; ++n) PutDrug(n, "AMOXICILLIN " + std::to_string(n), 1);
+  form.SetCombo1("AMOXI");
+  EXPECT_EQ(form.LLLStatus().size(), FormOot::kStatusLength);
+}
+
+TEST_F(FormOotTest, PickingANameFillsQuantityAndBalanceAndEnterAddsIt) {
+  FormOot form(app);
+  form.PickCombo1("PANADOL");
+  EXPECT_EQ(form.Text2, "3");
+  EXPECT_EQ(form.TextRasid, "100");
+  form.EnterInCombo1();
+  EXPECT_EQ(form.focus(), FormOot::Focus::Text2);
+  form.Text2 = "0";
+  form.EnterInText2();
+  EXPECT_EQ(T(1).drugIndex(1), 0);
+  form.Text2 = "3";
+  form.EnterInText2();
+  EXPECT_EQ(T(1).drugIndex(1), kPanadol);
+  EXPECT_EQ(T(1).quantity(1), 3);
+  EXPECT_EQ(form.Text1, "");
+  EXPECT_EQ(form.Combo1, "");
+  EXPECT_EQ(form.Text2, "");
+  EXPECT_EQ(form.TextRasid, "");
+  EXPECT_EQ(form.focus(), FormOot::Focus::Text1);
+}
+
+TEST_F(FormOotTest, F4OpensThePickListForATicketNotSaved) {
+  ui.screens[std::string(drugs::FormDs::kName)] = [this](util::ModalScreen&) {
+    app.currentDrugNo = kAmoclav;
+  };
+  FormOot form(app);
+  form.PickDrugFromList();
+  EXPECT_EQ(form.Combo1, "AMOCLAV");
+  EXPECT_EQ(form.Text1, "6");
+  EXPECT_EQ(form.Text2, "1");
+  EXPECT_EQ(form.TextRasid, "3");
+
+  PutTicket(1, kToday, {{kAmoxil, 1}}, -1);
+  FormOot saved(app);
+  ui.modalScreens.clear();
+  saved.PickDrugFromList();
+  EXPECT_TRUE(ui.modalScreens.empty());
+}
+
+// ---------------------------------------------------------------------------
+// Add
+
+TEST_F(FormOotTest, AddStoresTheLineDatesTheTicketAndWritesIt) {
+  FormOot form(app);
+  form.Combo1 = "AMOXIL 500";
+  form.Text2 = "4";
+  form.Add();
+  EXPECT_EQ(T(1).drugIndex(1), kAmoxil);
+  EXPECT_EQ(T(1).quantity(1), 4);
+  EXPECT_EQ(T(1).state(), 1);
+  EXPECT_EQ(T(1).ticketDate(), clock.Now());
+  EXPECT_EQ(TicketInFile(1).drugIndex(1), kAmoxil);
+  EXPECT_EQ(form.Xxx().Text(1, 5), "AMOXIL 500");
+
+  // A later line keeps the date; the same drug again keeps one line with
+  // the second quantity.
+  clock.Advance(0.01);
+  form.Combo1 = "PANADOL";
+  form.Text2 = "2";
+  form.Add();
+  form.Combo1 = "AMOXIL 500";
+  form.Text2 = "7";
+  form.Add();
+  EXPECT_EQ(T(1).ticketDate(), kToday + 0.5);
+  EXPECT_EQ(dispensing::LineCount(app, 1), 2);
+  EXPECT_EQ(T(1).quantity(1), 7);
+  EXPECT_EQ(T(1).quantity(2), 2);
+}
+
+TEST_F(FormOotTest, AddRefusesEachFailedCheckInItsOrder) {
+  struct Case {
+    std::string name;
+    std::string drug;
+    std::string quantity;
+    std::int16_t state;   // of ticket 1
+    std::int32_t count;   // TicketCount
+    int lines;            // lines already on ticket 1 (drugs 100..)
+    FormOot::Focus focus;
+    std::string text1;    // the number box afterwards
+  };
+  const Case cases[] = {
+      {"no quantity", "AMOXIL 500", "0", 1, 20000, 1, FormOot::Focus::Text2, "x"},
+      {"quantity below 1", "AMOXIL 500", "-2", 1, 20000, 1, FormOot::Focus::Text2, "x"},
+      {"a text for a quantity", "AMOXIL 500", "abc", 1, 20000, 1, FormOot::Focus::Text2, "x"},
+      {"ticket above the ticket count", "AMOXIL 500", "1", 1, 0, 1, FormOot::Focus::Text1, "x"},
+      {"saved ticket", "AMOXIL 500", "1", -1, 20000, 1, FormOot::Focus::Text1, "x"},
+      {"unknown name", "ASPIRIN", "1", 1, 20000, 1, FormOot::Focus::Text1, ""},
+      {"thirty lines", "AMOXIL 500", "1", 1, 20000, 30, FormOot::Focus::Text1, "x"},
+      {"balance short", "AMOCLAV", "4", 1, 20000, 1, FormOot::Focus::Text1, "x"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PutDrug(100, "BIG STOCK", 1000);
+    auto& t = PutTicket(1, kToday, {}, c.state);
+    for (int k = 1; k <= c.lines; ++k) {
+      app.drugs()[static_cast<std::size_t>(99 + k)].setDrugName("LINE " + std::to_string(k));
+      t.setDrugIndex(k, static_cast<std::int16_t>(99 + k));
+      t.setQuantity(k, 1);
+    }
+    const storage::TicketRecord before = t;
+    FormOot form(app);
+    app.settings().setTicketCount(c.count);
+    form.Text1 = "x";
+    form.Combo1 = c.drug;
+    form.Text2 = c.quantity;
+    form.Add();
+    const storage::TicketRecord& after = T(1);
+    EXPECT_TRUE(std::ranges::equal(after.bytes(), before.bytes()));
+    EXPECT_EQ(form.focus(), c.focus);
+    EXPECT_EQ(form.Text1, c.text1);
+    EXPECT_TRUE(ui.messages.empty());
+    app.settings().setTicketCount(20000);
+  }
+}
+
+TEST_F(FormOotTest, AFullTicketRefusesAlsoADrugAlreadyOnIt) {
+  auto& t = PutTicket(1, kToday, {});
+  for (int k = 1; k <= 30; ++k) {
+    PutDrug(static_cast<std::size_t>(99 + k), "LINE " + std::to_string(k), 50);
+    t.setDrugIndex(k, static_cast<std::int16_t>(99 + k));
+    t.setQuantity(k, 1);
+  }
+  FormOot form(app);
+  form.Combo1 = "LINE 3";
+  form.Text2 = "5";
+  form.Add();
+  EXPECT_EQ(T(1).quantity(3), 1);
+}
+
+TEST_F(FormOotTest, ABalanceTakenByAnotherOpenTicketDoesNotStopAdd) {
+  PutTicket(1, kToday, {{kAmoclav, 3}});
+  PutTicket(2, kToday, {{kPanadol, 1}});
+  FormOot form(app);
+  ASSERT_EQ(form.shown(), 2);
+  form.Combo1 = "AMOCLAV";
+  form.Text2 = "3";
+  form.Add();
+  EXPECT_EQ(T(2).drugIndex(2), kAmoclav);
+  EXPECT_EQ(T(2).quantity(2), 3);
+}
+
+// ---------------------------------------------------------------------------
+// Save, new ticket and moves
+
+TEST_F(FormOotTest, SaveAndUnsaveMoveTheBalances) {
+  PutTicket(1, kToday, {{kAmoxil, 4}});
+  FormOot form(app);
+  form.SaveOrUnsave();
+  EXPECT_EQ(T(1).state(), -1);
+  EXPECT_EQ(app.drugs()[kAmoxil].balance(), 6);
+  EXPECT_EQ(form.Command7(), FormOot::kUnsaveCaption);
+  EXPECT_FALSE(form.entriesEnabled());
+  form.SaveOrUnsave();
+  EXPECT_EQ(T(1).state(), 1);
+  EXPECT_EQ(app.drugs()[kAmoxil].balance(), 10);
+  EXPECT_EQ(form.Command7(), FormOot::kSaveCaption);
+}
+
+TEST_F(FormOotTest, ATicketOnTheAnchorDateIsNeitherSavedNorUnsaved) {
+  app.settings().setAnchorDate(kToday - 1);
+  PutTicket(1, kToday - 1 + 0.5, {{kAmoxil, 4}});
+  FormOot form(app);
+  form.SaveOrUnsave();
+  EXPECT_EQ(T(1).state(), 1);
+  EXPECT_EQ(Messages(), Texts{std::string(dispensing::kAnchorDateMessage)});
+}
+
+TEST_F(FormOotTest, NewSavesTheOpenTicketShownAndMovesToTheFreeOne) {
+  PutTicket(1, kToday, {{kAmoxil, 4}});
+  FormOot form(app);
+  form.Text1 = "5";
+  form.Combo1 = "x";
+  form.Text2 = "1";
+  form.NewTicket();
+  EXPECT_EQ(T(1).state(), -1);
+  EXPECT_EQ(form.shown(), 2);
+  EXPECT_EQ(T(2).state(), 1);
+  EXPECT_EQ(form.Text1, "");
+  EXPECT_EQ(form.Combo1, "");
+  EXPECT_EQ(form.Text2, "");
+  EXPECT_EQ(form.focus(), FormOot::Focus::Text1);
+  EXPECT_TRUE(form.Command3Visible());
+}
+
+TEST_F(FormOotTest, NewOnATicketOfTheAnchorDateSaysSoAndStillMoves) {
+  app.settings().setAnchorDate(kToday);
+  PutTicket(1, kToday + 0.2, {{kAmoxil, 4}});
+  FormOot form(app);
+  form.SetText1("+");
+  form.EnterInText1();
+  EXPECT_EQ(T(1).state(), 1);
+  EXPECT_EQ(Messages(), Texts{std::string(dispensing::kAnchorDateMessage)});
+  EXPECT_EQ(form.shown(), 2);
+}
+
+TEST_F(FormOotTest, WithEveryTicketUsedTheCommandsSayTheFileIsFull) {
+  app.settings().setTicketCount(2);
+  PutTicket(1, kToday, {{kAmoxil, 1}}, -1);
+  PutTicket(2, kToday, {{kAmoxil, 1}}, -1);
+  FormOot form(app);
+  ASSERT_EQ(form.shown(), 0);
+  EXPECT_EQ(form.LLL(), "0");
+  form.NewTicket();
+  form.ChooseRecipient();
+  form.EditDecisionNumber();
+  form.EditAge();
+  form.ChangeTicketDate();
+  form.ChangeGroupDates();
+  EXPECT_EQ(Messages(), Texts(6, std::string(FormOot::kTicketFileFull)));
+  EXPECT_TRUE(ui.modalScreens.empty());
+  EXPECT_TRUE(ui.prompts.empty());
+  EXPECT_EQ(form.shown(), 0);
+}
+
+TEST_F(FormOotTest, PreviousAndNextStayWithinTheUsedTickets) {
+  for (int n = 1; n <= 3; ++n) PutTicket(static_cast<std::size_t>(n), kToday, {{kAmoxil, 1}});
+  FormOot form(app);
+  ASSERT_EQ(form.shown(), 3);
+  form.Next();
+  EXPECT_EQ(form.shown(), 3);
+  form.Previous();
+  form.Previous();
+  EXPECT_EQ(form.shown(), 1);
+  form.Previous();
+  EXPECT_EQ(form.shown(), 1);
+  form.Next();
+  EXPECT_EQ(form.shown(), 2);
+}
+
+TEST_F(FormOotTest, GoToShowsTheTicketTypedAndIgnoresNumbersOutOfRange) {
+  struct Case {
+    std::optional<std::string> answer;
+    std::int32_t shown;
+  };
+  const Case cases[] = {{"40", 40}, {"0", 1}, {"-3", 1}, {"500001", 1}, {"abc", 1}, {std::nullopt, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer.value_or("(cancelled)"));
+    FormOot form(app);
+    ui.inputs = {c.answer};
+    ui.prompts.clear();
+    form.GoToTicket();
+    EXPECT_EQ(ui.prompts, Texts{std::string(FormOot::kGoToPrompt)});
+    EXPECT_EQ(form.shown(), c.shown);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Removing a line
+
+TEST_F(FormOotTest, RemovingALineAsksFirstAndSaysWhenItCannot) {
+  PutTicket(1, kToday, {{kAmoxil, 1}, {kPanadol, 2}});
+  FormOot form(app);
+  ui.answers = {Answer::No};
+  form.DoubleClickRow(1);
+  EXPECT_EQ(dispensing::LineCount(app, 1), 2);
+  EXPECT_EQ(ui.questions, Texts{std::string(FormOot::kAskRemoveLine)});
+
+  ui.answers = {Answer::Yes};
+  form.DoubleClickRow(1);
+  EXPECT_EQ(T(1).drugIndex(1), kPanadol);
+  EXPECT_EQ(form.Xxx().Text(1, 5), "PANADOL");
+  EXPECT_EQ(form.Xxx().Text(2, 5), "");
+  EXPECT_TRUE(ui.messages.empty());
+
+  // One line left: it cannot be removed.
+  ui.answers = {Answer::Yes};
+  form.DoubleClickRow(1);
+  EXPECT_EQ(T(1).drugIndex(1), kPanadol);
+  EXPECT_EQ(Messages(), Texts{std::string(FormOot::kRemoveRefused)});
+}
+
+TEST_F(FormOotTest, AClickOnALineMakesItsDrugTheCurrentOne) {
+  PutTicket(1, kToday, {{kAmoxil, 1}, {kPanadol, 2}});
+  FormOot form(app);
+  form.ClickRow(2);
+  EXPECT_EQ(app.currentDrugNo, kPanadol);
+  form.ClickRow(3);
+  EXPECT_EQ(app.currentDrugNo, kPanadol);
+}
+
+}  // namespace
