@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "core/form_day.h"
+#include "core/form_msg.h"
 #include "core/settings.h"
+#include "core/tables.h"
 #include "dispensing/form_marid_edit.h"
 #include "dispensing/form_ptnt.h"
 #include "dispensing/ticket_table.h"
@@ -82,6 +84,8 @@ class FormOotTest : public DispensingFixture {
     p.setDecisionStart(start);
     p.setDecisionDays(days);
     p.setClassification(classification);
+    // The recipient screens read the table again from its file.
+    ASSERT_TRUE(core::SavePatients(app));
   }
 
   std::vector<std::string> Messages() const { return ui.MessageTexts(); }
@@ -523,6 +527,234 @@ TEST_F(FormOotTest, AClickOnALineMakesItsDrugTheCurrentOne) {
   EXPECT_EQ(app.currentDrugNo, kPanadol);
   form.ClickRow(3);
   EXPECT_EQ(app.currentDrugNo, kPanadol);
+}
+
+TEST_F(FormOotTest, NewIsRefusedInACopyInTheBackupsFolder) {
+  PutTicket(1, kToday, {{kAmoxil, 4}});
+  FormOot form(app);
+  platform.programFolder = platform.programFolder / "Backup 2025";
+  form.NewTicket();
+  EXPECT_EQ(Messages(), Texts{std::string(FormOot::kBackupFolderMessage)});
+  EXPECT_EQ(form.shown(), 1);
+  EXPECT_EQ(T(1).state(), 1);
+  EXPECT_TRUE(form.Command3Visible());
+}
+
+// ---------------------------------------------------------------------------
+// Recipient and decision
+
+TEST_F(FormOotTest, TheChosenRecipientBringsItsDecisionAndClosingTheListClearsIt) {
+  PutPatient(4, "محمد علي", 777.4, 500, kToday - 10.7, 60, 66);
+  PutTicket(1, kToday, {{kAmoxil, 1}});
+  FormOot form(app);
+  ScriptRecipient(4);
+  form.ChooseRecipient();
+  const storage::TicketRecord& t = T(1);
+  EXPECT_EQ(t.patientIndex(), 4);
+  EXPECT_EQ(t.decisionNumber(), 777);
+  EXPECT_EQ(t.decisionAmount(), 500);
+  EXPECT_EQ(t.decisionStart(), static_cast<std::int32_t>(kToday) - 11);
+  EXPECT_EQ(t.decisionDays(), 60);
+  EXPECT_EQ(t.classification(), 66);
+  EXPECT_EQ(TicketInFile(1).patientIndex(), 4);
+  EXPECT_EQ(form.LLLMarid(), "محمد علي");
+  EXPECT_EQ(form.LLLClassy(), "Kidny");
+
+  ScriptRecipient(0);
+  form.ChooseRecipient();
+  EXPECT_EQ(T(1).patientIndex(), 0);
+  EXPECT_EQ(T(1).decisionNumber(), 0);
+  EXPECT_EQ(T(1).decisionDays(), 0);
+  EXPECT_EQ(T(1).classification(), 0);
+  EXPECT_EQ(form.LLLMarid(), "");
+}
+
+TEST_F(FormOotTest, ASavedTicketKeepsItsRecipientAndDecisionButShowsItsHistory) {
+  PutTicket(1, kToday, {{kAmoxil, 1}}, -1).setPatientIndex(4);
+  FormOot form(app);
+  ScriptRecipient(0);
+  form.ChooseRecipient();
+  form.EditRecipient();
+  form.EditDecisionNumber();
+  form.EditAge();
+  EXPECT_TRUE(ui.modalScreens.empty());
+  EXPECT_TRUE(ui.prompts.empty());
+  EXPECT_EQ(T(1).patientIndex(), 4);
+  form.RecipientHistory();
+  EXPECT_EQ(ui.modalScreens, Texts{"FormMarid"});
+  EXPECT_EQ(app.chosenPatient, 4);
+}
+
+TEST_F(FormOotTest, TheHistoryNeedsARecipient) {
+  PutTicket(1, kToday, {{kAmoxil, 1}});
+  FormOot form(app);
+  form.RecipientHistory();
+  EXPECT_TRUE(ui.modalScreens.empty());
+}
+
+TEST_F(FormOotTest, TheEditorTakesTheDecisionOfItsRecipientButNotTheRecipient) {
+  PutPatient(4, "محمد علي", 777, 500, kToday - 10, 60, 66);
+  PutPatient(5, "احمد حسن", 888, 900, kToday - 3, 90, 66);
+  PutTicket(1, kToday, {{kAmoxil, 1}}).setPatientIndex(4);
+  FormOot form(app);
+  std::int32_t openedOn = -1;
+  ui.screens[std::string(dispensing::FormMaridEdit::kName)] = [&](util::ModalScreen& screen) {
+    auto& editor = static_cast<dispensing::FormMaridEdit&>(screen);
+    openedOn = editor.LLL();
+    editor.Show(5);
+  };
+  form.EditRecipient();
+  EXPECT_EQ(openedOn, 4);
+  EXPECT_EQ(T(1).patientIndex(), 4);
+  EXPECT_EQ(T(1).decisionNumber(), 888);
+  EXPECT_EQ(T(1).decisionAmount(), 900);
+  EXPECT_EQ(T(1).decisionDays(), 90);
+  EXPECT_EQ(T(1).classification(), 0);
+  EXPECT_EQ(TicketInFile(1).decisionNumber(), 888);
+}
+
+TEST_F(FormOotTest, TheDecisionNumberAndTheAgeKeepToTheirLimits) {
+  struct Case {
+    bool age;
+    std::optional<std::string> answer;
+    std::int32_t stored;
+  };
+  const Case cases[] = {
+      {false, "123456", 123456},   {false, "101010101", 101010101}, {false, "101010102", 5},
+      {false, "", 0},              {false, std::nullopt, 0},        {true, "45", 45},
+      {true, "32767", 32767},      {true, "32768", 5},              {true, "-32769", 5},
+      {true, "", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer.value_or("(cancelled)"));
+    auto& t = PutTicket(1, kToday, {{kAmoxil, 1}});
+    t.setDecisionNumber(5);
+    t.setDecisionDays(5);
+    FormOot form(app);
+    ui.inputs = {c.answer};
+    ui.prompts.clear();
+    if (c.age) {
+      form.EditAge();
+      EXPECT_EQ(ui.prompts, Texts{std::string(FormOot::kAgePrompt)});
+      EXPECT_EQ(T(1).decisionDays(), c.stored);
+      EXPECT_EQ(form.LLLAge(), std::to_string(c.stored));
+    } else {
+      form.EditDecisionNumber();
+      EXPECT_EQ(ui.prompts, Texts{std::string(FormOot::kDecisionPrompt)});
+      EXPECT_EQ(T(1).decisionNumber(), c.stored);
+      EXPECT_EQ(form.LLLQARAR(), std::to_string(c.stored));
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Dates
+
+TEST_F(FormOotTest, TheTicketDateTakesTheChosenDayAndTheTimeNow) {
+  PutTicket(1, kToday - 5 + 0.25, {{kAmoxil, 1}}, -1);
+  FormOot form(app);
+  ScriptDate(util::MakeDate(2014, 12, 31));
+  form.ChangeTicketDate();
+  EXPECT_EQ(T(1).ticketDate(), kToday - 5 + 0.25);
+  ScriptDate(std::nullopt);
+  form.ChangeTicketDate();
+  EXPECT_EQ(T(1).ticketDate(), kToday - 5 + 0.25);
+  // Also for a saved ticket.
+  ScriptDate(kToday - 2);
+  form.ChangeTicketDate();
+  EXPECT_EQ(T(1).ticketDate(), kToday - 2 + 0.5);
+  EXPECT_EQ(TicketInFile(1).ticketDate(), kToday - 2 + 0.5);
+  EXPECT_EQ(form.LLLDate(), "2025-12-07   12:00:00");
+}
+
+TEST_F(FormOotTest, ATicketWithoutLinesKeepsItsDate) {
+  FormOot form(app);
+  ScriptDate(kToday - 2);
+  form.ChangeTicketDate();
+  EXPECT_TRUE(ui.modalScreens.empty());
+}
+
+TEST_F(FormOotTest, TheDatesOfAtMostFiftyOneVouchersChangeAtOnce) {
+  FormOot form(app);
+  ScriptDate(kToday - 3);
+  ui.inputs = {"100", "151"};
+  form.ChangeGroupDates();
+  EXPECT_EQ(ui.prompts, (Texts{std::string(FormOot::kGroupFromPrompt),
+                               std::string(FormOot::kGroupToPrompt)}));
+  EXPECT_EQ(Messages(), Texts{std::string(FormOot::kGroupTooLarge)});
+  EXPECT_TRUE(ui.modalScreens.empty());
+
+  ui.messages.clear();
+  ui.inputs = {"100", "150"};
+  form.ChangeGroupDates();
+  EXPECT_EQ(Messages(), Texts{std::string(FormOot::kDatesChanged)});
+  for (std::int32_t n : {100, 125, 150}) {
+    EXPECT_EQ(T(n).ticketDate(), kToday - 3 + 0.4) << n;
+    EXPECT_EQ(TicketInFile(static_cast<std::size_t>(n)).ticketDate(), kToday - 3 + 0.4) << n;
+  }
+  EXPECT_EQ(T(99).ticketDate(), 0);
+  EXPECT_EQ(T(151).ticketDate(), 0);
+}
+
+TEST_F(FormOotTest, AGroupChangeWithoutAFirstVoucherOrADayDoesNothing) {
+  FormOot form(app);
+  ui.inputs = {"0", "5"};
+  form.ChangeGroupDates();
+  EXPECT_TRUE(ui.modalScreens.empty());
+  ScriptDate(std::nullopt);
+  ui.inputs = {"3", "5"};
+  form.ChangeGroupDates();
+  EXPECT_EQ(ui.modalScreens, Texts{"FFFDay"});
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(T(3).ticketDate(), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Other commands
+
+TEST_F(FormOotTest, UnsavedTicketsShowsTheReportInTheMessageWindow) {
+  PutTicket(1, kToday - 3, {{kAmoxil, 1}});
+  FormOot form(app);
+  std::string title;
+  std::string body;
+  ui.screens["FFFMSG"] = [&](util::ModalScreen& screen) {
+    auto& window = static_cast<core::FormMsg&>(screen);
+    title = window.title();
+    body = window.body();
+  };
+  form.ShowUnsavedTickets();
+  EXPECT_EQ(title, FormOot::kUnsavedTitle);
+  EXPECT_EQ(body, dispensing::UnsavedTicketsReport(app, kToday).text);
+  EXPECT_NE(body.find('1'), std::string::npos);
+}
+
+TEST_F(FormOotTest, TheMarginChangesOnlyForANumberNotAbove30) {
+  struct Case {
+    std::optional<std::string> answer;
+    float margin;
+  };
+  const Case cases[] = {{"12.5", 12.5F}, {"30", 30.0F}, {"31", 4.0F},
+                        {"abc", 4.0F},   {"", 4.0F},    {std::nullopt, 4.0F}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer.value_or("(cancelled)"));
+    app.settings().setTicketMargin(4.0F);
+    FormOot form(app);
+    ui.inputs = {c.answer};
+    ui.prompts.clear();
+    form.SetHorizontalMargin();
+    EXPECT_EQ(ui.prompts, Texts{std::string(FormOot::kMarginPrompt)});
+    EXPECT_EQ(app.settings().ticketMargin(), c.margin);
+  }
+}
+
+TEST_F(FormOotTest, TheMouseOverTheSmallButtonsExplainsThem) {
+  FormOot form(app);
+  form.HoverBackup();
+  EXPECT_EQ(form.LLLCode(), "نسخة احتياطية");
+  form.HoverEditRecipient();
+  EXPECT_EQ(form.LLLCode(), "تعديل بيانات المرضي");
+  form.HoverPrint();
+  EXPECT_EQ(form.LLLCode(), "اطبع");
 }
 
 }  // namespace
