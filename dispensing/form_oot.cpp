@@ -631,6 +631,10 @@ void FormOot::SetHorizontalMargin() {
   app_.Report(core::SaveSettings(app_));
 }
 
+void FormOot::ClickBackground() {
+  util::GridCopyWidthsToClipboard(app_.platform(), app_.interaction(), xxx_);
+}
+
 void OpenTicketScreen(core::App& app) {
   FormOot screen(app);
   app.interaction().RunModal(screen);

@@ -147,6 +147,9 @@ class FormOot : public util::ModalScreen {
   void ShowUnsavedTickets();
   // Menu: the horizontal margin of the printouts.
   void SetHorizontalMargin();
+  // A click on the screen's background: the grid's column widths go to the
+  // clipboard (a developer aid).
+  void ClickBackground();
   // The mouse over "^", "M" and "P".
   void HoverBackup() { lllCode_ = kBackupHint; }
   void HoverEditRecipient() { lllCode_ = kEditRecipientsHint; }

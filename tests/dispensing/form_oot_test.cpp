@@ -757,4 +757,62 @@ TEST_F(FormOotTest, TheMouseOverTheSmallButtonsExplainsThem) {
   EXPECT_EQ(form.LLLCode(), "اطبع");
 }
 
+TEST_F(FormOotTest, ABackgroundClickCopiesTheColumnWidths) {
+  app.settings().setProgramType(core::kOutpatient);
+  FormOot form(app);
+  form.ClickBackground();
+  ASSERT_EQ(ui.messages.size(), 1U);
+  EXPECT_NE(ui.messages[0].text.find("0-0-0-0-2385-7050-1495"), std::string::npos);
+}
+
+// ---------------------------------------------------------------------------
+// Network mode
+
+class NetworkFormOotTest : public FormOotTest {
+ protected:
+  NetworkFormOotTest() { WriteTextFile("network.txt", std::to_string(static_cast<int>(kToday)) + "\r\n"); }
+
+  // A ticket another workstation has written.
+  void WrittenElsewhere(std::size_t n, std::initializer_list<dispensing_test::Line> lines,
+                        std::int16_t state) {
+    storage::TicketRecord t;
+    FillTicket(t, kToday + 0.25, lines, state);
+    WriteTicketElsewhere(n, t);
+  }
+};
+
+TEST_F(NetworkFormOotTest, TheTicketShownIsReadAgainFromTheFile) {
+  // Ticket 1 is never read again.
+  for (std::size_t n = 1; n <= 3; ++n) PutTicket(n, kToday, {{kAmoxil, 1}});
+  ASSERT_TRUE(core::SaveAllTickets(app));
+  FormOot form(app);
+  WrittenElsewhere(2, {{kPanadol, 9}}, 1);
+  form.Previous();
+  EXPECT_EQ(T(2).drugIndex(1), kPanadol);
+  EXPECT_EQ(form.Xxx().Text(1, 5), "PANADOL");
+}
+
+TEST_F(NetworkFormOotTest, AddReadsTheTicketAgainAndStopsWhenItWasSavedElsewhere) {
+  PutTicket(1, kToday, {{kAmoxil, 1}});
+  PutTicket(2, kToday, {{kAmoxil, 1}});
+  ASSERT_TRUE(core::SaveAllTickets(app));
+  FormOot form(app);
+  WrittenElsewhere(2, {{kAmoxil, 1}}, -1);
+  form.Combo1 = "PANADOL";
+  form.Text2 = "2";
+  form.Add();
+  EXPECT_EQ(T(2).state(), -1);
+  EXPECT_EQ(T(2).drugIndex(2), 0);
+}
+
+TEST_F(NetworkFormOotTest, NewPassesOverATicketUsedElsewhere) {
+  PutTicket(1, kToday, {{kAmoxil, 1}}, -1);
+  ASSERT_TRUE(core::SaveAllTickets(app));
+  FormOot form(app);
+  WrittenElsewhere(2, {{kPanadol, 1}}, 1);
+  form.NewTicket();
+  EXPECT_EQ(form.shown(), 3);
+  EXPECT_EQ(T(2).drugIndex(1), kPanadol);
+}
+
 }  // namespace
