@@ -9,6 +9,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/form_main.h"
 #include "core/form_msg.h"
 #include "core/network.h"
 #include "core/settings.h"
@@ -121,6 +122,13 @@ void TakeDecision(storage::TicketRecord& t, const storage::PatientRecord& p) {
                         : static_cast<std::int16_t>(days));
 }
 
+// Another running copy of the program ends this one.
+void CheckSingleInstance(core::App& app) {
+  if (app.platform().ClaimSingleInstance()) return;
+  app.interaction().ShowMessage(core::FormMain::kSecondInstance);
+  app.RequestExit();
+}
+
 }  // namespace
 
 util::OleDate LatestSarfia(const core::App& app, std::int32_t ticket) {
@@ -134,6 +142,7 @@ util::OleDate LatestSarfia(const core::App& app, std::int32_t ticket) {
 }
 
 FormOot::FormOot(core::App& app) : app_(app), xxx_("Xxx", kGridLines + 1, 7) {
+  CheckSingleInstance(app_);
   const drugs::RecomputeResult recomputed = drugs::RecomputeBalances(app_);
   app_.Report(recomputed.status);
 
@@ -445,6 +454,7 @@ void FormOot::NewTicket() {
   ClearEntries();
   if (entriesEnabled_) MoveFocus(Focus::Text1, false);
   command3Visible_ = true;
+  CheckSingleInstance(app_);
 }
 
 void FormOot::SaveOrUnsave() {
@@ -637,6 +647,7 @@ void FormOot::ClickBackground() {
 
 void OpenTicketScreen(core::App& app) {
   FormOot screen(app);
+  if (app.ExitRequested()) return;
   app.interaction().RunModal(screen);
 }
 

@@ -90,7 +90,7 @@ class FormOot : public util::ModalScreen {
   // Where the input focus belongs after an action; the view follows it.
   enum class Focus { Text1, Combo1, Text2 };
 
-  // Opening: the balance recomputation, the grid, the name list, the last
+  // Opening: the single-instance check, the balance recomputation, the grid, the name list, the last
   // used ticket, then the program type's adjustments.
   explicit FormOot(core::App& app);
   std::string_view ScreenName() const override { return kName; }
@@ -251,8 +251,9 @@ class FormOot : public util::ModalScreen {
 // names the same recipient; 0 when there is none.
 util::OleDate LatestSarfia(const core::App& app, std::int32_t ticket);
 
-// The main window's dispensing button: the ticket screen, modally. The caller
-// has checked the login.
+// The main window's dispensing button: the ticket screen, modally, unless
+// another running copy of the program ends this one. The caller has checked
+// the login.
 void OpenTicketScreen(core::App& app);
 
 }  // namespace dispensing

@@ -815,4 +815,32 @@ TEST_F(NetworkFormOotTest, NewPassesOverATicketUsedElsewhere) {
   EXPECT_EQ(T(2).drugIndex(1), kPanadol);
 }
 
+TEST_F(FormOotTest, OpeningRecomputesTheBalancesAtMostOnceAnHour) {
+  PutTicket(1, kToday - 1, {{kAmoxil, 4}});
+  app.lastBalanceRecompute = 0;
+  FormOot form(app);
+  EXPECT_EQ(T(1).state(), -1);
+  EXPECT_EQ(form.Command7(), FormOot::kUnsaveCaption);
+}
+
+TEST_F(FormOotTest, AnotherRunningCopyEndsTheProgramAtOpeningAndAfterNew) {
+  platform.anotherInstance = true;
+  dispensing::OpenTicketScreen(app);
+  EXPECT_EQ(Messages(), Texts{"لا يمكن تشغيل اكثر من نسخة"});
+  EXPECT_TRUE(app.ExitRequested());
+  EXPECT_TRUE(ui.modalScreens.empty());
+
+  core::App second(clock, platform, ui);
+  second.lastBalanceRecompute = clock.Now();
+  second.settings().setTicketCount(20000);
+  platform.anotherInstance = false;
+  FormOot form(second);
+  platform.anotherInstance = true;
+  ui.messages.clear();
+  form.NewTicket();
+  EXPECT_EQ(form.shown(), 1);
+  EXPECT_EQ(Messages(), Texts{"لا يمكن تشغيل اكثر من نسخة"});
+  EXPECT_TRUE(second.ExitRequested());
+}
+
 }  // namespace
