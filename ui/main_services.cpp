@@ -3,6 +3,7 @@
 #include "core/form_hospital_data.h"
 #include "dispensing/form_marid.h"
 #include "dispensing/form_marid_edit.h"
+#include "dispensing/form_oot.h"
 #include "dispensing/form_ptnt.h"
 #include "dispensing/patients.h"
 #include "dispensing/ticket_table.h"
@@ -26,6 +27,7 @@ ProgramServices::ProgramServices(core::App& app) : app_(app) {
   };
   openers_[Screen::Drugs] = [&app] { drugs::OpenDrugScreen(app); };
   openers_[Screen::SpreadsheetImport] = [&app] { drugs::ImportDrugsFromDesktop(app); };
+  openers_[Screen::Tickets] = [&app] { dispensing::OpenTicketScreen(app); };
   openers_[Screen::Receipts] = [&app] { receipts::OpenReceiptScreen(app); };
   openers_[Screen::OpeningBalance] = [&app] { receipts::OpenOpeningBalance(app); };
   openers_[Screen::BalanceCorrection] = [&app] { receipts::RunBalanceCorrection(app); };

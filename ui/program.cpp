@@ -25,6 +25,7 @@
 #include "drugs/form_unitdesc.h"
 #include "dispensing/form_marid.h"
 #include "dispensing/form_marid_edit.h"
+#include "dispensing/form_oot.h"
 #include "dispensing/form_ptnt.h"
 #include "receipts/form_inn.h"
 #include "receipts/form_mrd.h"
@@ -39,6 +40,7 @@
 #include "ui/form_marid_edit_view.h"
 #include "ui/form_marid_view.h"
 #include "ui/form_mrd_view.h"
+#include "ui/form_oot_view.h"
 #include "ui/form_msg_view.h"
 #include "ui/form_pharmacy_info_view.h"
 #include "ui/form_print_view.h"
@@ -86,6 +88,7 @@ void RegisterViews(QtInteraction& interaction) {
   RegisterView<dispensing::FormMarid, FormMaridView>(interaction);
   RegisterView<dispensing::FormMaridEdit, FormMaridEditView>(interaction);
   RegisterView<core::FormHospitaldata, FormHospitalDataView>(interaction);
+  RegisterView<dispensing::FormOot, FormOotView>(interaction);
 }
 
 }  // namespace

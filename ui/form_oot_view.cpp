@@ -1,0 +1,390 @@
+#include "ui/form_oot_view.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "ui/button.h"
+#include "ui/grid_view.h"
+#include "ui/style.h"
+
+namespace ui {
+namespace {
+
+using dispensing::FormOot;
+
+QLabel* Caption(QWidget* parent, std::string_view text) {
+  auto* label = new QLabel(Q(text), parent);
+  label->setFont(ArabicFont(11, true));
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+QLabel* Value(QWidget* parent, const char* name, int minimumWidth) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setFont(ArabicFont(12, true));
+  label->setAlignment(Qt::AlignCenter);
+  label->setMinimumWidth(minimumWidth);
+  label->setStyleSheet(
+      QStringLiteral("QLabel { background-color: white; color: rgb(20, 40, 70);"
+                     "  border: 1px solid rgb(120, 140, 170); border-radius: 4px; padding: 2px 6px; }"));
+  return label;
+}
+
+// A value the user clicks to change it.
+QPushButton* ClickableValue(QWidget* parent, const char* name, int minimumWidth) {
+  auto* button = new QPushButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  button->setCursor(Qt::PointingHandCursor);
+  button->setFont(ArabicFont(12, true));
+  button->setMinimumWidth(minimumWidth);
+  button->setStyleSheet(
+      QStringLiteral("QPushButton { background-color: white; color: rgb(20, 40, 70);"
+                     "  border: 1px solid rgb(120, 140, 170); border-radius: 4px; padding: 4px 8px; }"
+                     "QPushButton:hover { background-color: rgb(255, 236, 170); }"));
+  return button;
+}
+
+QLineEdit* Box(QWidget* parent, const char* name, int width) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setFont(ArabicFont(12));
+  box->setAlignment(Qt::AlignCenter);
+  box->setFixedWidth(width);
+  return box;
+}
+
+void SetText(QLineEdit* box, const std::string& text) {
+  const QString value = Q(text);
+  if (box->text() != value) box->setText(value);
+}
+
+void SetEditText(QComboBox* combo, const std::string& text) {
+  const QString value = Q(text);
+  if (combo->currentText() != value) combo->setEditText(value);
+}
+
+}  // namespace
+
+FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), logic_(logic) {
+  setObjectName(Q(FormOot::kName));
+  setWindowTitle(Q(FormOot::kCaption));
+  setLayoutDirection(Qt::RightToLeft);
+  setModal(true);
+  setStyleSheet(QStringLiteral("QDialog#FormOot { background-color: rgb(214, 230, 245); }"));
+
+  // The edit menu.
+  menu_ = new QMenuBar(this);
+  auto* edit = menu_->addMenu(QStringLiteral("تعديل"));
+  edit->setObjectName(QStringLiteral("mnu_Edit"));
+  auto* ticketDate = edit->addAction(QStringLiteral("تغيير تاريخ التذكرة"));
+  ticketDate->setObjectName(QStringLiteral("mnu_ChangeDate"));
+  auto* groupDates = edit->addAction(QStringLiteral("تغيير تواريخ مجموعة تذاكر"));
+  groupDates->setObjectName(QStringLiteral("mnu_ChangeGroupDates"));
+  auto* unsaved = edit->addAction(Q(FormOot::kUnsavedTitle));
+  unsaved->setObjectName(QStringLiteral("mnu_Unsaved"));
+  auto* margin = edit->addAction(Q(FormOot::kMarginTitle));
+  margin->setObjectName(QStringLiteral("mnu_Margin"));
+  connect(ticketDate, &QAction::triggered, this,
+          [this] { Act([this] { logic_.ChangeTicketDate(); }); });
+  connect(groupDates, &QAction::triggered, this,
+          [this] { Act([this] { logic_.ChangeGroupDates(); }); });
+  connect(unsaved, &QAction::triggered, this,
+          [this] { Act([this] { logic_.ShowUnsavedTickets(); }); });
+  connect(margin, &QAction::triggered, this,
+          [this] { Act([this] { logic_.SetHorizontalMargin(); }); });
+
+  // The ticket: number (a click goes to another), browsing, new ticket,
+  // date and weekday.
+  auto* previous = new Button(Q(FormOot::kPreviousCaption), this);
+  previous->setObjectName(QStringLiteral("Command2"));
+  auto* next = new Button(Q(FormOot::kNextCaption), this);
+  next->setObjectName(QStringLiteral("Command4"));
+  command3_ = new Button(Q(FormOot::kNewCaption), this);
+  command3_->setObjectName(QStringLiteral("Command3"));
+  lll_ = ClickableValue(this, "LLL", 80);
+  lllDate_ = Value(this, "LLLDate", 210);
+  lllDate_->setLayoutDirection(Qt::LeftToRight);
+  cccDay_ = Value(this, "CCCDay", 80);
+  btnMonthlyfat_ = Value(this, "BtnMonthlyfat", 60);
+  connect(previous, &QPushButton::clicked, this, [this] { Act([this] { logic_.Previous(); }); });
+  connect(next, &QPushButton::clicked, this, [this] { Act([this] { logic_.Next(); }); });
+  connect(command3_, &QPushButton::clicked, this,
+          [this] { Act([this] { logic_.NewTicket(); }, true); });
+  connect(lll_, &QPushButton::clicked, this, [this] { Act([this] { logic_.GoToTicket(); }); });
+
+  // Laid out as "< n >" is read: the previous ticket on the left.
+  auto* ticket = new QHBoxLayout;
+  ticket->addWidget(next);
+  ticket->addWidget(lll_);
+  ticket->addWidget(previous);
+  ticket->addSpacing(12);
+  ticket->addWidget(command3_);
+  ticket->addStretch();
+  ticket->addWidget(btnMonthlyfat_);
+  ticket->addWidget(cccDay_);
+  ticket->addWidget(lllDate_);
+
+  // The entries of a line.
+  text1_ = Box(this, "Text1", 90);
+  combo1_ = new QComboBox(this);
+  combo1_->setObjectName(QStringLiteral("Combo1"));
+  combo1_->setEditable(true);
+  combo1_->setInsertPolicy(QComboBox::NoInsert);
+  combo1_->setFont(ArabicFont(12));
+  combo1_->setMaxVisibleItems(20);
+  for (const auto& item : logic_.Combo1List()) combo1_->addItem(Q(item));
+  combo1_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+  combo1_->completer()->setFilterMode(Qt::MatchStartsWith);
+  combo1_->setMinimumWidth(300);
+  textRasid_ = Box(this, "TextRasid", 90);
+  textRasid_->setReadOnly(true);
+  textRasid_->setFocusPolicy(Qt::NoFocus);
+  text2_ = Box(this, "Text2", 90);
+  command8_ = new Button(Q(FormOot::kAddCaption), this);
+  command8_->setObjectName(QStringLiteral("Command8"));
+
+  connect(text1_, &QLineEdit::textEdited, this, [this](const QString& typed) {
+    logic_.SetText1(typed.toStdString());
+    Refresh();
+  });
+  connect(text1_, &QLineEdit::returnPressed, this,
+          [this] { Act([this] { logic_.EnterInText1(); }, true); });
+  connect(combo1_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& typed) {
+    logic_.SetCombo1(typed.toStdString());
+    Refresh();
+  });
+  connect(combo1_, &QComboBox::activated, this, [this](int index) {
+    const std::string name = combo1_->itemText(index).toStdString();
+    Act([this, name] { logic_.PickCombo1(name); });
+  });
+  connect(combo1_->lineEdit(), &QLineEdit::returnPressed, this,
+          [this] { Act([this] { logic_.EnterInCombo1(); }, true); });
+  connect(text2_, &QLineEdit::textEdited, this,
+          [this](const QString& typed) { logic_.Text2 = typed.toStdString(); });
+  connect(text2_, &QLineEdit::returnPressed, this,
+          [this] { Act([this] { logic_.EnterInText2(); }, true); });
+  connect(command8_, &QPushButton::clicked, this, [this] { Act([this] { logic_.Add(); }, true); });
+  combo1_->installEventFilter(this);
+  combo1_->lineEdit()->installEventFilter(this);
+
+  auto* entries = new QGridLayout;
+  entries->setHorizontalSpacing(8);
+  entries->addWidget(Caption(this, FormOot::kNumberLabel), 0, 0);
+  entries->addWidget(Caption(this, FormOot::kNameLabel), 0, 1);
+  entries->addWidget(Caption(this, FormOot::kBalanceLabel), 0, 2);
+  entries->addWidget(Caption(this, FormOot::kQuantityLabel), 0, 3);
+  entries->addWidget(text1_, 1, 0);
+  entries->addWidget(combo1_, 1, 1);
+  entries->addWidget(textRasid_, 1, 2);
+  entries->addWidget(text2_, 1, 3);
+  entries->addWidget(command8_, 1, 4);
+  entries->setColumnStretch(1, 1);
+
+  // The lines.
+  grid_ = new GridView(logic_.Xxx(), this);
+  grid_->setObjectName(QStringLiteral("Xxx"));
+  grid_->SetSelectWholeRows(true);
+  grid_->OnCellClicked([this](int row, int) { Act([this, row] { logic_.ClickRow(row); }, true); });
+  grid_->OnCellDoubleClicked(
+      [this](int row, int) { Act([this, row] { logic_.DoubleClickRow(row); }); });
+
+  // The recipient: a click chooses it; "M" edits it, "..." shows its history.
+  lllMaridTitle_ = Caption(this, FormOot::kDesignRecipientTitle);
+  lllMaridTitle_->setObjectName(QStringLiteral("LLLMaridTitle"));
+  lllMarid_ = ClickableValue(this, "LLLMarid", 260);
+  editRecipient_ = new Button(QStringLiteral("M"), this);
+  editRecipient_->setObjectName(QStringLiteral("CommandM"));
+  editRecipient_->installEventFilter(this);
+  history_ = new Button(QStringLiteral("..."), this);
+  history_->setObjectName(QStringLiteral("CommandHistory"));
+  connect(lllMarid_, &QPushButton::clicked, this,
+          [this] { Act([this] { logic_.ChooseRecipient(); }); });
+  connect(editRecipient_, &QPushButton::clicked, this,
+          [this] { Act([this] { logic_.EditRecipient(); }); });
+  connect(history_, &QPushButton::clicked, this,
+          [this] { Act([this] { logic_.RecipientHistory(); }); });
+
+  auto* recipient = new QHBoxLayout;
+  recipient->addWidget(lllMaridTitle_);
+  recipient->addWidget(lllMarid_, 1);
+  recipient->addWidget(editRecipient_);
+  recipient->addWidget(history_);
+
+  // The state-expense panel.
+  pppNafaqa_ = new QWidget(this);
+  pppNafaqa_->setObjectName(QStringLiteral("PPPNafaqa"));
+  lllClassy_ = Value(pppNafaqa_, "LLLClassy", 60);
+  lllQValue_ = Value(pppNafaqa_, "LLLQValue", 70);
+  lllQValueUpToNow_ = Value(pppNafaqa_, "LLLQValueUpToNow", 70);
+  lllQPeriod_ = Value(pppNafaqa_, "LLLQPeriod", 60);
+  lllQDate_ = Value(pppNafaqa_, "LLLQDate", 100);
+  lllQarar_ = ClickableValue(pppNafaqa_, "LLLQARAR", 100);
+  lllMonyMarid_ = Value(pppNafaqa_, "LLLMonyMarid", 70);
+  lllAge_ = ClickableValue(pppNafaqa_, "LLLAge", 50);
+  connect(lllQarar_, &QPushButton::clicked, this,
+          [this] { Act([this] { logic_.EditDecisionNumber(); }); });
+  connect(lllAge_, &QPushButton::clicked, this, [this] { Act([this] { logic_.EditAge(); }); });
+  auto* panel = new QGridLayout(pppNafaqa_);
+  panel->setContentsMargins(0, 0, 0, 0);
+  const std::pair<const char*, QWidget*> cells[] = {
+      {"رقم القرار", lllQarar_},       {"تاريخ القرار", lllQDate_},
+      {"المدة", lllQPeriod_},          {"قيمة القرار", lllQValue_},
+      {"المنصرف حتى الان", lllQValueUpToNow_}, {"قيمة التذكرة", lllMonyMarid_},
+      {"التصنيف", lllClassy_},         {"السن", lllAge_},
+  };
+  int column = 0;
+  for (const auto& [caption, value] : cells) {
+    panel->addWidget(Caption(pppNafaqa_, caption), 0, column);
+    panel->addWidget(value, 1, column);
+    ++column;
+  }
+
+  // The status lines, the writer and save / unsave.
+  lllStatus_ = new QLabel(this);
+  lllStatus_->setObjectName(QStringLiteral("LLLStatus"));
+  lllStatus_->setFont(ArabicFont(11));
+  lllStatus_->setWordWrap(true);
+  lllCode_ = new QLabel(this);
+  lllCode_->setObjectName(QStringLiteral("LLLCode"));
+  lllCode_->setFont(ArabicFont(11));
+  lllUserId_ = Value(this, "LLLUserId", 50);
+  command7_ = new Button(QString(), this);
+  command7_->setObjectName(QStringLiteral("Command7"));
+  command7_->setMinimumWidth(110);
+  connect(command7_, &QPushButton::clicked, this,
+          [this] { Act([this] { logic_.SaveOrUnsave(); }); });
+
+  auto* footer = new QHBoxLayout;
+  footer->addWidget(lllStatus_, 1);
+  footer->addWidget(lllCode_);
+  footer->addSpacing(16);
+  footer->addWidget(lllUserId_);
+  footer->addWidget(command7_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setMenuBar(menu_);
+  layout->setContentsMargins(14, 8, 14, 12);
+  layout->setSpacing(10);
+  layout->addLayout(ticket);
+  layout->addLayout(entries);
+  layout->addWidget(grid_, 1);
+  layout->addLayout(recipient);
+  layout->addWidget(pppNafaqa_);
+  layout->addLayout(footer);
+
+  Refresh();
+  resize(sizeHint().expandedTo(QSize(grid_->sizeHint().width() + 28, 680)));
+}
+
+template <class Action>
+void FormOotView::Act(Action action, bool followFocus) {
+  action();
+  Refresh();
+  if (followFocus) FollowFocus();
+}
+
+void FormOotView::Refresh() {
+  const QSignalBlocker b1(text1_);
+  const QSignalBlocker b2(combo1_);
+  const QSignalBlocker b3(text2_);
+  lll_->setText(Q(logic_.LLL()));
+  lllDate_->setText(Q(logic_.LLLDate()));
+  cccDay_->setText(Q(logic_.CCCDay()));
+  btnMonthlyfat_->setText(Q(logic_.BtnMonthlyfat()));
+  command3_->setVisible(logic_.Command3Visible());
+  SetText(text1_, logic_.Text1);
+  SetEditText(combo1_, logic_.Combo1);
+  SetText(textRasid_, logic_.TextRasid);
+  SetText(text2_, logic_.Text2);
+
+  lllMaridTitle_->setText(Q(logic_.LLLMaridTitle()));
+  lllMarid_->setText(Q(logic_.LLLMarid()));
+  const QString recipientLook =
+      QStringLiteral("QPushButton#LLLMarid { background-color: %1; color: rgb(20, 40, 70);"
+                     "  border: 1px solid rgb(120, 140, 170); border-radius: 4px; padding: 4px 8px; }")
+          .arg(ToQColor(logic_.LLLMaridColour()).name());
+  if (lllMarid_->styleSheet() != recipientLook) lllMarid_->setStyleSheet(recipientLook);
+
+  pppNafaqa_->setVisible(logic_.PPPNafaqaVisible());
+  lllClassy_->setText(Q(logic_.LLLClassy()));
+  lllQValue_->setText(Q(logic_.LLLQValue()));
+  lllQValueUpToNow_->setText(Q(logic_.LLLQValueUpToNow()));
+  lllQPeriod_->setText(Q(logic_.LLLQPeriod()));
+  lllQDate_->setText(Q(logic_.LLLQDate()));
+  lllQarar_->setText(Q(logic_.LLLQARAR()));
+  lllMonyMarid_->setText(Q(logic_.LLLMonyMarid()));
+  lllAge_->setText(Q(logic_.LLLAge()));
+
+  lllStatus_->setText(Q(logic_.LLLStatus()));
+  lllCode_->setText(Q(logic_.LLLCode()));
+  lllUserId_->setText(Q(logic_.LLLUserId()));
+  command7_->setText(Q(logic_.Command7()));
+
+  const bool enabled = logic_.entriesEnabled();
+  const QString look =
+      QStringLiteral("background-color: %1;").arg(ToQColor(logic_.entryColour()).name());
+  for (QLineEdit* box : {text1_, combo1_->lineEdit(), textRasid_, text2_}) {
+    if (box->styleSheet() != look) box->setStyleSheet(look);
+  }
+  for (QWidget* entry : {static_cast<QWidget*>(text1_), static_cast<QWidget*>(combo1_),
+                         static_cast<QWidget*>(text2_), static_cast<QWidget*>(command8_)}) {
+    entry->setEnabled(enabled);
+  }
+}
+
+void FormOotView::FollowFocus() {
+  const bool selected = logic_.focusTextSelected();
+  switch (logic_.focus()) {
+    case FormOot::Focus::Text1:
+      text1_->setFocus();
+      if (selected) text1_->selectAll();
+      break;
+    case FormOot::Focus::Combo1:
+      combo1_->setFocus();
+      if (selected) combo1_->lineEdit()->selectAll();
+      break;
+    case FormOot::Focus::Text2:
+      text2_->setFocus();
+      if (selected) text2_->selectAll();
+      break;
+  }
+}
+
+void FormOotView::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FollowFocus();
+}
+
+void FormOotView::mousePressEvent(QMouseEvent* event) {
+  QDialog::mousePressEvent(event);
+  Act([this] { logic_.ClickBackground(); });
+}
+
+bool FormOotView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress &&
+      (watched == combo1_ || watched == combo1_->lineEdit()) &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F4) {
+    Act([this] { logic_.PickDrugFromList(); }, true);
+    return true;
+  }
+  if (event->type() == QEvent::Enter && watched == editRecipient_) {
+    Act([this] { logic_.HoverEditRecipient(); });
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace ui
