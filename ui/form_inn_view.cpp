@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "ui/button.h"
+#include "ui/form_widgets.h"
 #include "ui/grid_view.h"
 #include "ui/style.h"
 
@@ -19,25 +20,6 @@ namespace ui {
 namespace {
 
 using receipts::FormInn;
-
-QLabel* Caption(QWidget* parent, std::string_view text) {
-  auto* label = new QLabel(Q(text), parent);
-  label->setFont(ArabicFont(11, true));
-  label->setAlignment(Qt::AlignCenter);
-  return label;
-}
-
-QLabel* Value(QWidget* parent, const char* name, int minimumWidth) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setFont(ArabicFont(12, true));
-  label->setAlignment(Qt::AlignCenter);
-  label->setMinimumWidth(minimumWidth);
-  label->setStyleSheet(
-      QStringLiteral("QLabel { background-color: white; color: rgb(20, 40, 70);"
-                     "  border: 1px solid rgb(120, 140, 170); border-radius: 4px; padding: 2px 6px; }"));
-  return label;
-}
 
 QComboBox* EditableCombo(QWidget* parent, const char* name, const std::vector<std::string>& items) {
   auto* combo = new QComboBox(parent);
@@ -50,16 +32,6 @@ QComboBox* EditableCombo(QWidget* parent, const char* name, const std::vector<st
   combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
   combo->completer()->setFilterMode(Qt::MatchContains);
   return combo;
-}
-
-void SetText(QLineEdit* box, const std::string& text) {
-  const QString value = Q(text);
-  if (box->text() != value) box->setText(value);
-}
-
-void SetEditText(QComboBox* combo, const std::string& text) {
-  const QString value = Q(text);
-  if (combo->currentText() != value) combo->setEditText(value);
 }
 
 }  // namespace
@@ -90,10 +62,10 @@ FormInnView::FormInnView(FormInn& logic, QWidget* parent) : QDialog(parent), log
   next->setObjectName(QStringLiteral("Command4"));
   auto* newOrder = new Button(Q(FormInn::kNewOrderCaption), this);
   newOrder->setObjectName(QStringLiteral("Command3"));
-  lll_ = Value(this, "LLL", 70);
-  lllDate_ = Value(this, "LLLDate", 210);
+  lll_ = FormValue(this, "LLL", 70);
+  lllDate_ = FormValue(this, "LLLDate", 210);
   lllDate_->setLayoutDirection(Qt::LeftToRight);
-  cccDay_ = Value(this, "CCCDay", 80);
+  cccDay_ = FormValue(this, "CCCDay", 80);
   connect(previous, &QPushButton::clicked, this, [this] { Act([this] { logic_.Previous(); }); });
   connect(next, &QPushButton::clicked, this, [this] { Act([this] { logic_.Next(); }); });
   connect(newOrder, &QPushButton::clicked, this,
@@ -152,10 +124,10 @@ FormInnView::FormInnView(FormInn& logic, QWidget* parent) : QDialog(parent), log
 
   auto* entries = new QGridLayout;
   entries->setHorizontalSpacing(8);
-  entries->addWidget(Caption(this, FormInn::kNumberLabel), 0, 0);
-  entries->addWidget(Caption(this, FormInn::kNameLabel), 0, 1);
-  entries->addWidget(Caption(this, FormInn::kQuantityLabel), 0, 2);
-  entries->addWidget(Caption(this, FormInn::kExpiryLabel), 0, 3);
+  entries->addWidget(FormCaption(this, FormInn::kNumberLabel), 0, 0);
+  entries->addWidget(FormCaption(this, FormInn::kNameLabel), 0, 1);
+  entries->addWidget(FormCaption(this, FormInn::kQuantityLabel), 0, 2);
+  entries->addWidget(FormCaption(this, FormInn::kExpiryLabel), 0, 3);
   entries->addWidget(text1_, 1, 0);
   entries->addWidget(combo1_, 1, 1);
   entries->addWidget(text2_, 1, 2);
@@ -182,17 +154,17 @@ FormInnView::FormInnView(FormInn& logic, QWidget* parent) : QDialog(parent), log
                      "  border: 1px solid rgb(120, 140, 170); border-radius: 4px; padding: 4px 8px; }"
                      "QPushButton:hover { background-color: rgb(255, 236, 170); }"));
   connect(lllMrd_, &QPushButton::clicked, this, [this] { Act([this] { logic_.ChooseSupplier(); }); });
-  lllUserId_ = Value(this, "lllUserId", 50);
+  lllUserId_ = FormValue(this, "lllUserId", 50);
   command7_ = new Button(QString(), this);
   command7_->setObjectName(QStringLiteral("Command7"));
   command7_->setMinimumWidth(110);
   connect(command7_, &QPushButton::clicked, this, [this] { Act([this] { logic_.SendOrBack(); }); });
 
   auto* footer = new QHBoxLayout;
-  footer->addWidget(Caption(this, FormInn::kSupplierLabel));
+  footer->addWidget(FormCaption(this, FormInn::kSupplierLabel));
   footer->addWidget(lllMrd_, 1);
   footer->addSpacing(16);
-  footer->addWidget(Caption(this, FormInn::kUserLabel));
+  footer->addWidget(FormCaption(this, FormInn::kUserLabel));
   footer->addWidget(lllUserId_);
   footer->addSpacing(16);
   footer->addWidget(command7_);
@@ -225,10 +197,10 @@ void FormInnView::Refresh() {
   lll_->setText(Q(logic_.LLL()));
   lllDate_->setText(Q(logic_.LLLDate()));
   cccDay_->setText(Q(logic_.CCCDay()));
-  SetText(text1_, logic_.Text1);
-  SetEditText(combo1_, logic_.Combo1);
-  SetText(text2_, logic_.Text2);
-  SetEditText(comboExpire_, logic_.ComboExpire);
+  SetTextIfChanged(text1_, logic_.Text1);
+  SetEditTextIfChanged(combo1_, logic_.Combo1);
+  SetTextIfChanged(text2_, logic_.Text2);
+  SetEditTextIfChanged(comboExpire_, logic_.ComboExpire);
   lllMrd_->setText(Q(logic_.LLLMRD()));
   lllUserId_->setText(Q(logic_.lllUserId()));
   command7_->setText(Q(logic_.Command7()));

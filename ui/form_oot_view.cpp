@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "ui/button.h"
+#include "ui/form_widgets.h"
 #include "ui/grid_view.h"
 #include "ui/style.h"
 
@@ -23,25 +24,6 @@ namespace ui {
 namespace {
 
 using dispensing::FormOot;
-
-QLabel* Caption(QWidget* parent, std::string_view text) {
-  auto* label = new QLabel(Q(text), parent);
-  label->setFont(ArabicFont(11, true));
-  label->setAlignment(Qt::AlignCenter);
-  return label;
-}
-
-QLabel* Value(QWidget* parent, const char* name, int minimumWidth) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setFont(ArabicFont(12, true));
-  label->setAlignment(Qt::AlignCenter);
-  label->setMinimumWidth(minimumWidth);
-  label->setStyleSheet(
-      QStringLiteral("QLabel { background-color: white; color: rgb(20, 40, 70);"
-                     "  border: 1px solid rgb(120, 140, 170); border-radius: 4px; padding: 2px 6px; }"));
-  return label;
-}
 
 // A value the user clicks to change it.
 QPushButton* ClickableValue(QWidget* parent, const char* name, int minimumWidth) {
@@ -65,16 +47,6 @@ QLineEdit* Box(QWidget* parent, const char* name, int width) {
   box->setAlignment(Qt::AlignCenter);
   box->setFixedWidth(width);
   return box;
-}
-
-void SetText(QLineEdit* box, const std::string& text) {
-  const QString value = Q(text);
-  if (box->text() != value) box->setText(value);
-}
-
-void SetEditText(QComboBox* combo, const std::string& text) {
-  const QString value = Q(text);
-  if (combo->currentText() != value) combo->setEditText(value);
 }
 
 }  // namespace
@@ -116,10 +88,10 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   command3_ = new Button(Q(FormOot::kNewCaption), this);
   command3_->setObjectName(QStringLiteral("Command3"));
   lll_ = ClickableValue(this, "LLL", 80);
-  lllDate_ = Value(this, "LLLDate", 210);
+  lllDate_ = FormValue(this, "LLLDate", 210);
   lllDate_->setLayoutDirection(Qt::LeftToRight);
-  cccDay_ = Value(this, "CCCDay", 80);
-  btnMonthlyfat_ = Value(this, "BtnMonthlyfat", 60);
+  cccDay_ = FormValue(this, "CCCDay", 80);
+  btnMonthlyfat_ = FormValue(this, "BtnMonthlyfat", 60);
   connect(previous, &QPushButton::clicked, this, [this] { Act([this] { logic_.Previous(); }); });
   connect(next, &QPushButton::clicked, this, [this] { Act([this] { logic_.Next(); }); });
   connect(command3_, &QPushButton::clicked, this,
@@ -183,10 +155,10 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
 
   auto* entries = new QGridLayout;
   entries->setHorizontalSpacing(8);
-  entries->addWidget(Caption(this, FormOot::kNumberLabel), 0, 0);
-  entries->addWidget(Caption(this, FormOot::kNameLabel), 0, 1);
-  entries->addWidget(Caption(this, FormOot::kBalanceLabel), 0, 2);
-  entries->addWidget(Caption(this, FormOot::kQuantityLabel), 0, 3);
+  entries->addWidget(FormCaption(this, FormOot::kNumberLabel), 0, 0);
+  entries->addWidget(FormCaption(this, FormOot::kNameLabel), 0, 1);
+  entries->addWidget(FormCaption(this, FormOot::kBalanceLabel), 0, 2);
+  entries->addWidget(FormCaption(this, FormOot::kQuantityLabel), 0, 3);
   entries->addWidget(text1_, 1, 0);
   entries->addWidget(combo1_, 1, 1);
   entries->addWidget(textRasid_, 1, 2);
@@ -203,7 +175,7 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
       [this](int row, int) { Act([this, row] { logic_.DoubleClickRow(row); }); });
 
   // The recipient: a click chooses it; "M" edits it, "..." shows its history.
-  lllMaridTitle_ = Caption(this, FormOot::kDesignRecipientTitle);
+  lllMaridTitle_ = FormCaption(this, FormOot::kDesignRecipientTitle);
   lllMaridTitle_->setObjectName(QStringLiteral("LLLMaridTitle"));
   lllMarid_ = ClickableValue(this, "LLLMarid", 260);
   editRecipient_ = new Button(QStringLiteral("M"), this);
@@ -227,13 +199,13 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   // The state-expense panel.
   pppNafaqa_ = new QWidget(this);
   pppNafaqa_->setObjectName(QStringLiteral("PPPNafaqa"));
-  lllClassy_ = Value(pppNafaqa_, "LLLClassy", 60);
-  lllQValue_ = Value(pppNafaqa_, "LLLQValue", 70);
-  lllQValueUpToNow_ = Value(pppNafaqa_, "LLLQValueUpToNow", 70);
-  lllQPeriod_ = Value(pppNafaqa_, "LLLQPeriod", 60);
-  lllQDate_ = Value(pppNafaqa_, "LLLQDate", 100);
+  lllClassy_ = FormValue(pppNafaqa_, "LLLClassy", 60);
+  lllQValue_ = FormValue(pppNafaqa_, "LLLQValue", 70);
+  lllQValueUpToNow_ = FormValue(pppNafaqa_, "LLLQValueUpToNow", 70);
+  lllQPeriod_ = FormValue(pppNafaqa_, "LLLQPeriod", 60);
+  lllQDate_ = FormValue(pppNafaqa_, "LLLQDate", 100);
   lllQarar_ = ClickableValue(pppNafaqa_, "LLLQARAR", 100);
-  lllMonyMarid_ = Value(pppNafaqa_, "LLLMonyMarid", 70);
+  lllMonyMarid_ = FormValue(pppNafaqa_, "LLLMonyMarid", 70);
   lllAge_ = ClickableValue(pppNafaqa_, "LLLAge", 50);
   connect(lllQarar_, &QPushButton::clicked, this,
           [this] { Act([this] { logic_.EditDecisionNumber(); }); });
@@ -248,7 +220,7 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   };
   int column = 0;
   for (const auto& [caption, value] : cells) {
-    panel->addWidget(Caption(pppNafaqa_, caption), 0, column);
+    panel->addWidget(FormCaption(pppNafaqa_, caption), 0, column);
     panel->addWidget(value, 1, column);
     ++column;
   }
@@ -261,7 +233,7 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   lllCode_ = new QLabel(this);
   lllCode_->setObjectName(QStringLiteral("LLLCode"));
   lllCode_->setFont(ArabicFont(11));
-  lllUserId_ = Value(this, "LLLUserId", 50);
+  lllUserId_ = FormValue(this, "LLLUserId", 50);
   command7_ = new Button(QString(), this);
   command7_->setObjectName(QStringLiteral("Command7"));
   command7_->setMinimumWidth(110);
@@ -306,10 +278,10 @@ void FormOotView::Refresh() {
   cccDay_->setText(Q(logic_.CCCDay()));
   btnMonthlyfat_->setText(Q(logic_.BtnMonthlyfat()));
   command3_->setVisible(logic_.Command3Visible());
-  SetText(text1_, logic_.Text1);
-  SetEditText(combo1_, logic_.Combo1);
-  SetText(textRasid_, logic_.TextRasid);
-  SetText(text2_, logic_.Text2);
+  SetTextIfChanged(text1_, logic_.Text1);
+  SetEditTextIfChanged(combo1_, logic_.Combo1);
+  SetTextIfChanged(textRasid_, logic_.TextRasid);
+  SetTextIfChanged(text2_, logic_.Text2);
 
   lllMaridTitle_->setText(Q(logic_.LLLMaridTitle()));
   lllMarid_->setText(Q(logic_.LLLMarid()));
