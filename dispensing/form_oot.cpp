@@ -20,6 +20,7 @@
 #include "dispensing/form_ptnt.h"
 #include "dispensing/patients.h"
 #include "dispensing/ticket_money.h"
+#include "dispensing/ticket_print.h"
 #include "dispensing/ticket_table.h"
 #include "drugs/balance_recompute.h"
 #include "drugs/drug_table.h"
@@ -626,6 +627,37 @@ void FormOot::ShowUnsavedTickets() {
   const UnsavedTickets report = UnsavedTicketsReport(app_, util::DateOnly(app_.Now()));
   core::ShowTextWindow(app_, std::string(kUnsavedTitle), report.text);
 }
+
+std::string_view FormOot::PrintEntryCaption(PrintEntry entry) {
+  switch (entry) {
+    case PrintEntry::Form1: return kForm1Caption;
+    case PrintEntry::Form2: return kForm2Caption;
+    case PrintEntry::A5: return kA5Caption;
+    case PrintEntry::TenTickets: return kTenTicketsCaption;
+    case PrintEntry::A5PurchaseFee: return kA5PurchaseFeeCaption;
+    case PrintEntry::ThirtyItems: break;
+  }
+  return kThirtyItemsCaption;
+}
+
+void FormOot::Print(PrintEntry entry) {
+  util::PrintDevice& device = app_.printer();
+  const std::int32_t ticket = shown_;
+  app_.interaction().RunPrintout(device, [this, &device, entry, ticket] {
+    switch (entry) {
+      case PrintEntry::Form1: PrintTicketLayout(app_, device, kLayoutForm1, ticket); break;
+      case PrintEntry::Form2: PrintTicketLayout(app_, device, kLayoutForm2, ticket); break;
+      case PrintEntry::A5: PrintTicketLayout(app_, device, kLayoutA5, ticket); break;
+      case PrintEntry::TenTickets: PrintTicketLayout(app_, device, kLayoutTenTickets, ticket); break;
+      case PrintEntry::A5PurchaseFee:
+        PrintTicketLayout(app_, device, kLayoutA5PurchaseFee, ticket);
+        break;
+      case PrintEntry::ThirtyItems: PrintThirtyItemSheet(app_, device, ticket); break;
+    }
+  });
+}
+
+void FormOot::Reprint() { ReprintTicket(app_, app_.printer(), shown_); }
 
 void FormOot::SetHorizontalMargin() {
   const std::optional<std::string> answer = app_.interaction().InputBox(

@@ -40,6 +40,28 @@ class FormOot : public util::ModalScreen {
   static constexpr std::string_view kDepartmentTitle = "القسم";
   static constexpr std::string_view kDesignRecipientTitle = "اسم المريض";
 
+  // The captions of the state-expense panel, the writer and the hint line.
+  static constexpr std::string_view kClassificationCaption = "النوع";
+  static constexpr std::string_view kDecisionAmountCaption = "مبلغ القرار";
+  static constexpr std::string_view kDecisionTotalCaption = "اجمالي القرار حتي الان";
+  static constexpr std::string_view kDaysLeftCaption = "ايام باقية";
+  static constexpr std::string_view kDecisionStartCaption = "بداية القرار";
+  static constexpr std::string_view kDecisionNumberCaption = "رقم القرار";
+  static constexpr std::string_view kCurrentTicketCaption = "الحالية";
+  static constexpr std::string_view kAgeCaption = "السن";
+  static constexpr std::string_view kUserCaption = "مستخدم";
+  static constexpr std::string_view kCommandsCaption = "اوامر متغيرة";
+
+  // The menus and their entries (the print entries are those of the
+  // printouts, see PrintEntryCaption).
+  static constexpr std::string_view kPrintMenu = "طباعة";
+  static constexpr std::string_view kReportsMenu = "تقارير";
+  static constexpr std::string_view kUnsavedEntry = "تذاكر غير محفوظة";
+  static constexpr std::string_view kEditMenu = "تحرير";
+  static constexpr std::string_view kAddDrugEntry = "اضافة دواء الي التذكرة";
+  static constexpr std::string_view kTicketDateEntry = "تغيير تاريخ التذكرة الحالية";
+  static constexpr std::string_view kGroupDatesEntry = "تغيير تاريخ مجموعة تذاكر";
+
   // The hints of LLLCode.
   static constexpr std::string_view kBackupHint = "نسخة احتياطية";
   static constexpr std::string_view kEditRecipientsHint = "تعديل بيانات المرضي";
@@ -147,6 +169,20 @@ class FormOot : public util::ModalScreen {
   void ShowUnsavedTickets();
   // Menu: the horizontal margin of the printouts.
   void SetHorizontalMargin();
+
+  // The entries of the print menu, in its order.
+  enum class PrintEntry { Form1, Form2, A5, TenTickets, A5PurchaseFee, ThirtyItems };
+  static constexpr PrintEntry kPrintEntries[] = {
+      PrintEntry::Form1,      PrintEntry::Form2,         PrintEntry::A5,
+      PrintEntry::TenTickets, PrintEntry::A5PurchaseFee, PrintEntry::ThirtyItems};
+  static std::string_view PrintEntryCaption(PrintEntry entry);
+  // Menu: the layout of the entry for the shown ticket (the ten-ticket sheet
+  // asks for its first ticket), on the active printer.
+  void Print(PrintEntry entry);
+  // "P": the last layout printed from the menu again, for the shown ticket,
+  // after the printer choice.
+  void Reprint();
+
   // A click on the screen's background: the grid's column widths go to the
   // clipboard (a developer aid).
   void ClickBackground();
@@ -231,7 +267,7 @@ class FormOot : public util::ModalScreen {
   std::string lllMarid_;
   util::Colour lllMaridColour_ = kRecipientColour;
   std::string lllMaridTitle_{kDesignRecipientTitle};
-  std::string lllCode_;
+  std::string lllCode_{kCommandsCaption};
   std::string command7_{kSaveCaption};
   bool command3Visible_ = true;
   bool nafaqaVisible_ = true;

@@ -483,7 +483,8 @@ bool ReprintTicket(core::App& app, util::PrintDevice& device, std::int32_t ticke
   core::FFFPrint choice(app, device);
   app.interaction().RunModal(choice);
   if (app.dialogResult != core::FFFPrint::kOkResult) return false;
-  return PrintTicketLayout(app, device, code, ticket);
+  return app.interaction().RunPrintout(
+      device, [&app, &device, code, ticket] { PrintTicketLayout(app, device, code, ticket); });
 }
 
 }  // namespace dispensing

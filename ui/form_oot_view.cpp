@@ -11,8 +11,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QKeySequence>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <string_view>
 #include <utility>
 
 #include "ui/button.h"
@@ -58,26 +60,44 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   setModal(true);
   setStyleSheet(QStringLiteral("QDialog#FormOot { background-color: rgb(214, 230, 245); }"));
 
-  // The edit menu.
+  // The menus: the printouts and the margin, the open tickets, the edits.
   menu_ = new QMenuBar(this);
-  auto* edit = menu_->addMenu(QStringLiteral("تعديل"));
-  edit->setObjectName(QStringLiteral("mnu_Edit"));
-  auto* ticketDate = edit->addAction(QStringLiteral("تغيير تاريخ التذكرة"));
-  ticketDate->setObjectName(QStringLiteral("mnu_ChangeDate"));
-  auto* groupDates = edit->addAction(QStringLiteral("تغيير تواريخ مجموعة تذاكر"));
-  groupDates->setObjectName(QStringLiteral("mnu_ChangeGroupDates"));
-  auto* unsaved = edit->addAction(Q(FormOot::kUnsavedTitle));
-  unsaved->setObjectName(QStringLiteral("mnu_Unsaved"));
-  auto* margin = edit->addAction(Q(FormOot::kMarginTitle));
+  auto* print = menu_->addMenu(Q(FormOot::kPrintMenu));
+  print->setObjectName(QStringLiteral("mnu_Print"));
+  for (FormOot::PrintEntry entry : FormOot::kPrintEntries) {
+    auto* action = print->addAction(Q(FormOot::PrintEntryCaption(entry)));
+    action->setObjectName(QStringLiteral("mnu_Print%1").arg(static_cast<int>(entry)));
+    connect(action, &QAction::triggered, this,
+            [this, entry] { Act([this, entry] { logic_.Print(entry); }); });
+  }
+  print->addSeparator();
+  auto* margin = print->addAction(Q(FormOot::kMarginTitle));
   margin->setObjectName(QStringLiteral("mnu_Margin"));
+  connect(margin, &QAction::triggered, this,
+          [this] { Act([this] { logic_.SetHorizontalMargin(); }); });
+
+  auto* reports = menu_->addMenu(Q(FormOot::kReportsMenu));
+  reports->setObjectName(QStringLiteral("mnu_Reports"));
+  auto* unsaved = reports->addAction(Q(FormOot::kUnsavedEntry));
+  unsaved->setObjectName(QStringLiteral("mnu_Unsaved"));
+  connect(unsaved, &QAction::triggered, this,
+          [this] { Act([this] { logic_.ShowUnsavedTickets(); }); });
+
+  auto* edit = menu_->addMenu(Q(FormOot::kEditMenu));
+  edit->setObjectName(QStringLiteral("mnu_Edit"));
+  auto* addDrug = edit->addAction(Q(FormOot::kAddDrugEntry));
+  addDrug->setObjectName(QStringLiteral("mnu_AddDrug"));
+  addDrug->setShortcut(QKeySequence(Qt::Key_F4));
+  auto* ticketDate = edit->addAction(Q(FormOot::kTicketDateEntry));
+  ticketDate->setObjectName(QStringLiteral("mnu_ChangeDate"));
+  auto* groupDates = edit->addAction(Q(FormOot::kGroupDatesEntry));
+  groupDates->setObjectName(QStringLiteral("mnu_ChangeGroupDates"));
+  connect(addDrug, &QAction::triggered, this,
+          [this] { Act([this] { logic_.PickDrugFromList(); }, true); });
   connect(ticketDate, &QAction::triggered, this,
           [this] { Act([this] { logic_.ChangeTicketDate(); }); });
   connect(groupDates, &QAction::triggered, this,
           [this] { Act([this] { logic_.ChangeGroupDates(); }); });
-  connect(unsaved, &QAction::triggered, this,
-          [this] { Act([this] { logic_.ShowUnsavedTickets(); }); });
-  connect(margin, &QAction::triggered, this,
-          [this] { Act([this] { logic_.SetHorizontalMargin(); }); });
 
   // The ticket: number (a click goes to another), browsing, new ticket,
   // date and weekday.
@@ -174,27 +194,42 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   grid_->OnCellDoubleClicked(
       [this](int row, int) { Act([this, row] { logic_.DoubleClickRow(row); }); });
 
-  // The recipient: a click chooses it; "M" edits it, "..." shows its history.
+  // The recipient: a click chooses it; "M" edits it, "..." shows its
+  // history; "^" is the local backup (not available in this installation
+  // yet) and "P" prints the last layout again.
   lllMaridTitle_ = FormCaption(this, FormOot::kDesignRecipientTitle);
   lllMaridTitle_->setObjectName(QStringLiteral("LLLMaridTitle"));
   lllMarid_ = ClickableValue(this, "LLLMarid", 260);
   editRecipient_ = new Button(QStringLiteral("M"), this);
-  editRecipient_->setObjectName(QStringLiteral("CommandM"));
-  editRecipient_->installEventFilter(this);
+  editRecipient_->setObjectName(QStringLiteral("LLLMaridEdit"));
   history_ = new Button(QStringLiteral("..."), this);
-  history_->setObjectName(QStringLiteral("CommandHistory"));
+  history_->setObjectName(QStringLiteral("Label6"));
+  backup_ = new Button(QStringLiteral("^"), this);
+  backup_->setObjectName(QStringLiteral("Label7"));
+  backup_->setEnabled(false);
+  reprint_ = new Button(QStringLiteral("P"), this);
+  reprint_->setObjectName(QStringLiteral("LLLPRINT"));
+  for (QWidget* small : {static_cast<QWidget*>(editRecipient_), static_cast<QWidget*>(backup_),
+                         static_cast<QWidget*>(reprint_)}) {
+    small->setAttribute(Qt::WA_Hover);
+    small->installEventFilter(this);
+  }
   connect(lllMarid_, &QPushButton::clicked, this,
           [this] { Act([this] { logic_.ChooseRecipient(); }); });
   connect(editRecipient_, &QPushButton::clicked, this,
           [this] { Act([this] { logic_.EditRecipient(); }); });
   connect(history_, &QPushButton::clicked, this,
           [this] { Act([this] { logic_.RecipientHistory(); }); });
+  connect(reprint_, &QPushButton::clicked, this, [this] { Act([this] { logic_.Reprint(); }); });
 
   auto* recipient = new QHBoxLayout;
   recipient->addWidget(lllMaridTitle_);
   recipient->addWidget(lllMarid_, 1);
-  recipient->addWidget(editRecipient_);
   recipient->addWidget(history_);
+  recipient->addSpacing(12);
+  recipient->addWidget(editRecipient_);
+  recipient->addWidget(backup_);
+  recipient->addWidget(reprint_);
 
   // The state-expense panel.
   pppNafaqa_ = new QWidget(this);
@@ -212,11 +247,15 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   connect(lllAge_, &QPushButton::clicked, this, [this] { Act([this] { logic_.EditAge(); }); });
   auto* panel = new QGridLayout(pppNafaqa_);
   panel->setContentsMargins(0, 0, 0, 0);
-  const std::pair<const char*, QWidget*> cells[] = {
-      {"رقم القرار", lllQarar_},       {"تاريخ القرار", lllQDate_},
-      {"المدة", lllQPeriod_},          {"قيمة القرار", lllQValue_},
-      {"المنصرف حتى الان", lllQValueUpToNow_}, {"قيمة التذكرة", lllMonyMarid_},
-      {"التصنيف", lllClassy_},         {"السن", lllAge_},
+  const std::pair<std::string_view, QWidget*> cells[] = {
+      {FormOot::kDecisionNumberCaption, lllQarar_},
+      {FormOot::kDecisionStartCaption, lllQDate_},
+      {FormOot::kDaysLeftCaption, lllQPeriod_},
+      {FormOot::kDecisionAmountCaption, lllQValue_},
+      {FormOot::kDecisionTotalCaption, lllQValueUpToNow_},
+      {FormOot::kCurrentTicketCaption, lllMonyMarid_},
+      {FormOot::kClassificationCaption, lllClassy_},
+      {FormOot::kAgeCaption, lllAge_},
   };
   int column = 0;
   for (const auto& [caption, value] : cells) {
@@ -240,11 +279,16 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   connect(command7_, &QPushButton::clicked, this,
           [this] { Act([this] { logic_.SaveOrUnsave(); }); });
 
+  auto* user = new QVBoxLayout;
+  user->setSpacing(2);
+  user->addWidget(FormCaption(this, FormOot::kUserCaption));
+  user->addWidget(lllUserId_);
+
   auto* footer = new QHBoxLayout;
   footer->addWidget(lllStatus_, 1);
   footer->addWidget(lllCode_);
   footer->addSpacing(16);
-  footer->addWidget(lllUserId_);
+  footer->addLayout(user);
   footer->addWidget(command7_);
 
   auto* layout = new QVBoxLayout(this);
@@ -353,8 +397,10 @@ bool FormOotView::eventFilter(QObject* watched, QEvent* event) {
     Act([this] { logic_.PickDrugFromList(); }, true);
     return true;
   }
-  if (event->type() == QEvent::Enter && watched == editRecipient_) {
-    Act([this] { logic_.HoverEditRecipient(); });
+  if (event->type() == QEvent::Enter || event->type() == QEvent::HoverEnter) {
+    if (watched == editRecipient_) Act([this] { logic_.HoverEditRecipient(); });
+    if (watched == backup_) Act([this] { logic_.HoverBackup(); });
+    if (watched == reprint_) Act([this] { logic_.HoverPrint(); });
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -60,6 +60,8 @@ class FormOotView : public QDialog {
   QPushButton* lllMarid_;
   QPushButton* editRecipient_;
   QPushButton* history_;
+  QPushButton* backup_;
+  QPushButton* reprint_;
   QWidget* pppNafaqa_;
   QLabel* lllClassy_;
   QLabel* lllQValue_;

@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "ui/qt_print_device.h"
 #include "ui/style.h"
 
 namespace ui {
@@ -83,6 +84,13 @@ void QtInteraction::RunModal(util::ModalScreen& screen) {
                                  : QGuiApplication::primaryScreen()->availableGeometry();
   dialog->move(area.center() - dialog->rect().center());
   dialog->exec();
+}
+
+bool QtInteraction::RunPrintout(util::PrintDevice& device, const std::function<void()>& printout) {
+  if (auto* printer = dynamic_cast<QtPrintDevice*>(&device)) {
+    return PrintWithPreview(*printer, printout, Parent());
+  }
+  return util::Interaction::RunPrintout(device, printout);
 }
 
 }  // namespace ui

@@ -28,6 +28,8 @@ class QtInteraction : public util::Interaction {
   std::optional<std::string> InputBox(std::string_view prompt, std::string_view title,
                                       std::string_view initial) override;
   void RunModal(util::ModalScreen& screen) override;
+  // On the program's printer the pages are shown in the print preview first.
+  bool RunPrintout(util::PrintDevice& device, const std::function<void()>& printout) override;
 
  private:
   QWidget* Parent() const;

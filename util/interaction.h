@@ -3,11 +3,14 @@
 // logic shows goes through an Interaction. The program implements it with
 // real dialogs; tests script the answers and record every text shown.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace util {
+
+class PrintDevice;
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
 enum class Answer { Yes, No, Cancel };
@@ -34,6 +37,16 @@ class Interaction {
                                               std::string_view initial = {}) = 0;
   // Shows the screen modally and returns when it closes.
   virtual void RunModal(ModalScreen& screen) = 0;
+
+  // Starts a printout that draws its pages on the device. The program keeps
+  // the pages, shows them in a print preview and sends them to the printer
+  // only when the user prints; here they go straight to the device. False
+  // when nothing went out (the preview was closed, or nothing was drawn).
+  virtual bool RunPrintout(PrintDevice& device, const std::function<void()>& printout) {
+    (void)device;
+    printout();
+    return true;
+  }
 };
 
 }  // namespace util

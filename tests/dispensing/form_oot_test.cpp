@@ -13,6 +13,7 @@
 
 #include "core/form_day.h"
 #include "core/form_msg.h"
+#include "core/form_print.h"
 #include "core/settings.h"
 #include "core/tables.h"
 #include "dispensing/form_marid_edit.h"
@@ -21,6 +22,7 @@
 #include "drugs/form_ds.h"
 #include "tests/dispensing/dispensing_fixture.h"
 #include "util/dates.h"
+#include "util/recording_print_device.h"
 
 namespace {
 
@@ -745,6 +747,100 @@ TEST_F(FormOotTest, TheMarginChangesOnlyForANumberNotAbove30) {
     EXPECT_EQ(ui.prompts, Texts{std::string(FormOot::kMarginPrompt)});
     EXPECT_EQ(app.settings().ticketMargin(), c.margin);
   }
+}
+
+// ---------------------------------------------------------------------------
+// Printing
+
+bool PageHas(const util::PrintedPage& page, const std::string& text) {
+  return std::any_of(page.texts.begin(), page.texts.end(),
+                     [&](const util::PrintedText& t) { return t.text == text; });
+}
+
+TEST_F(FormOotTest, EachPrintEntryPrintsTheShownTicketAndKeepsItsLayout) {
+  PutTicket(1, kToday + 0.5, {{kAmoxil, 2}});
+  PutTicket(2, kToday + 0.5, {{kPanadol, 3}});
+  struct Case {
+    FormOot::PrintEntry entry;
+    std::string caption;
+    std::int16_t storedLayout;  // 4000: left as it was
+    bool asksFirstTicket;
+  };
+  const Case cases[] = {
+      {FormOot::PrintEntry::Form1, "اصل وصورة علي ورق ايه فور-نموذج 1", 4001, false},
+      {FormOot::PrintEntry::Form2, "اصل وصورة علي ورق ايه فور-نموذج 2", 4002, false},
+      {FormOot::PrintEntry::A5, "طباعة التذكرة الحالية علي ورق ايه فايف", 4003, false},
+      {FormOot::PrintEntry::TenTickets, "كل اربع تذاكر في ورقة ايه فور", 4005, true},
+      {FormOot::PrintEntry::A5PurchaseFee, "طباعة التذكرة الحالية علي ورق ايه فايف رسم شرا", 4006,
+       false},
+      {FormOot::PrintEntry::ThirtyItems, "طباعة   30 صنف   برسم الشراء ايه  4", 4000, false},
+  };
+  auto& device = dynamic_cast<util::RecordingPrintDevice&>(app.printer());
+  FormOot form(app);
+  form.Previous();
+  ASSERT_EQ(form.shown(), 1);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption);
+    EXPECT_EQ(FormOot::PrintEntryCaption(c.entry), c.caption);
+    app.settings().setTicketLayout(4000);
+    ui.prompts.clear();
+    ui.inputs = {std::string("2")};
+    const int printouts = ui.printouts;
+    const std::size_t jobs = device.jobs().size();
+    form.Print(c.entry);
+    EXPECT_EQ(ui.printouts, printouts + 1);
+    ASSERT_EQ(device.jobs().size(), jobs + 1);
+    EXPECT_EQ(app.settings().ticketLayout(), c.storedLayout);
+    EXPECT_EQ(ui.prompts.size(), c.asksFirstTicket ? 1U : 0U);
+    // The ten-ticket sheet starts at the ticket asked for; the others print
+    // the ticket shown.
+    const auto& page = device.jobs().back();
+    EXPECT_EQ(PageHas(page, "AMOXIL 500"), !c.asksFirstTicket);
+    EXPECT_TRUE(PageHas(page, "PANADOL") == c.asksFirstTicket);
+  }
+  EXPECT_EQ(form.shown(), 1);
+}
+
+TEST_F(FormOotTest, PReprintsTheLastLayoutForTheTicketNowShownAfterThePrinterChoice) {
+  PutTicket(1, kToday + 0.5, {{kAmoxil, 2}});
+  PutTicket(2, kToday + 0.5, {{kPanadol, 3}});
+  auto& device = dynamic_cast<util::RecordingPrintDevice&>(app.printer());
+  app.settings().setTicketLayout(0);
+  FormOot form(app);
+  ASSERT_EQ(form.shown(), 2);
+
+  // Nothing printed from the menu yet: the first-time message, no dialog.
+  form.Reprint();
+  EXPECT_EQ(Messages(), Texts{"نفذ امر طباعة من قائمة الطباعة كاول مرة فقط"});
+  EXPECT_TRUE(ui.modalScreens.empty());
+  EXPECT_TRUE(device.jobs().empty());
+
+  form.Previous();
+  form.Print(FormOot::PrintEntry::Form1);
+  ASSERT_EQ(device.jobs().size(), 1U);
+  form.Next();
+  bool ok = false;
+  ui.screens[std::string(core::FFFPrint::kName)] = [&ok](util::ModalScreen& s) {
+    auto& dialog = dynamic_cast<core::FFFPrint&>(s);
+    if (ok) {
+      (void)dialog.Ok();
+    } else {
+      dialog.Cancel();
+    }
+  };
+  form.Reprint();  // cancelled
+  EXPECT_EQ(ui.modalScreens, Texts{std::string(core::FFFPrint::kName)});
+  EXPECT_EQ(device.jobs().size(), 1U);
+  ok = true;
+  form.Reprint();
+  ASSERT_EQ(device.jobs().size(), 2U);
+  EXPECT_TRUE(PageHas(device.jobs().back(), "تذكرة صرف علاج"));
+  EXPECT_TRUE(PageHas(device.jobs().back(), "PANADOL"));
+  EXPECT_FALSE(PageHas(device.jobs().back(), "AMOXIL 500"));
+  // The 30-item sheet is not repeated by "P": form 1 stays the last layout.
+  form.Print(FormOot::PrintEntry::ThirtyItems);
+  form.Reprint();
+  EXPECT_TRUE(PageHas(device.jobs().back(), "تذكرة صرف علاج"));
 }
 
 TEST_F(FormOotTest, TheMouseOverTheSmallButtonsExplainsThem) {

@@ -76,6 +76,12 @@ void ScriptedInteraction::RunModal(util::ModalScreen& screen) {
   if (it != screens.end()) it->second(screen);
 }
 
+bool ScriptedInteraction::RunPrintout(util::PrintDevice& device,
+                                      const std::function<void()>& printout) {
+  ++printouts;
+  return util::Interaction::RunPrintout(device, printout);
+}
+
 std::vector<std::string> ScriptedInteraction::MessageTexts() const {
   std::vector<std::string> out;
   for (const auto& m : messages) out.push_back(m.text);

@@ -95,6 +95,8 @@ class ScriptedInteraction : public util::Interaction {
   std::optional<std::string> InputBox(std::string_view prompt, std::string_view title,
                                       std::string_view initial) override;
   void RunModal(util::ModalScreen& screen) override;
+  // Counts the printouts and draws them on the device.
+  bool RunPrintout(util::PrintDevice& device, const std::function<void()>& printout) override;
 
   // Scripts.
   std::deque<util::Answer> answers;
@@ -106,6 +108,7 @@ class ScriptedInteraction : public util::Interaction {
   std::vector<std::string> questions;
   std::vector<std::string> prompts;
   std::vector<std::string> modalScreens;
+  int printouts = 0;
 
   std::vector<std::string> MessageTexts() const;
 };

@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -13,6 +15,7 @@
 #include "core/app.h"
 #include "core/settings.h"
 #include "dispensing/form_oot.h"
+#include "drugs/form_ds.h"
 #include "tests/support/fakes.h"
 #include "ui/form_oot_view.h"
 #include "ui/grid_view.h"
@@ -96,6 +99,46 @@ TEST_F(FormOotViewTest, ANumberAndAQuantityWithEnterAddALine) {
   EXPECT_EQ(record.drugIndex(1), 5);
   EXPECT_EQ(record.quantity(1), 4);
   EXPECT_EQ(logic.Xxx().Text(1, 5), "AMOXIL 500");
+}
+
+TEST_F(FormOotViewTest, TheMenusAndTheSmallButtonsReachTheirCommands) {
+  app.settings().setTicketLayout(0);
+  dispensing::FormOot logic(app);
+  ui::FormOotView view(logic);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+
+  // The three menus in their order, with their entries.
+  QStringList titles;
+  for (QAction* menu : Named<QMenuBar>(view, "")->actions()) titles << menu->text();
+  EXPECT_EQ(titles, (QStringList{U("طباعة"), U("تقارير"), U("تحرير")}));
+  QStringList printEntries;
+  for (QAction* entry : Named<QMenu>(view, "mnu_Print")->actions()) {
+    if (!entry->isSeparator()) printEntries << entry->text();
+  }
+  EXPECT_EQ(printEntries,
+            (QStringList{U("اصل وصورة علي ورق ايه فور-نموذج 1"), U("اصل وصورة علي ورق ايه فور-نموذج 2"),
+                         U("طباعة التذكرة الحالية علي ورق ايه فايف"), U("كل اربع تذاكر في ورقة ايه فور"),
+                         U("طباعة التذكرة الحالية علي ورق ايه فايف رسم شرا"),
+                         U("طباعة   30 صنف   برسم الشراء ايه  4"), U("ضبط الهامش الافقي")}));
+  QStringList editEntries;
+  for (QAction* entry : Named<QMenu>(view, "mnu_Edit")->actions()) editEntries << entry->text();
+  EXPECT_EQ(editEntries, (QStringList{U("اضافة دواء الي التذكرة"), U("تغيير تاريخ التذكرة الحالية"),
+                                      U("تغيير تاريخ مجموعة تذاكر")}));
+
+  // F4 anywhere on the screen opens the drug pick list.
+  Named<QLineEdit>(view, "Text1")->setFocus();
+  QTest::keyClick(Named<QLineEdit>(view, "Text1"), Qt::Key_F4);
+  EXPECT_EQ(interaction.modalScreens, std::vector<std::string>{std::string(drugs::FormDs::kName)});
+
+  // "^" waits for the backups; "P" before any printout says how to start.
+  EXPECT_FALSE(Named<QPushButton>(view, "Label7")->isEnabled());
+  EXPECT_EQ(Named<QLabel>(view, "LLLCode")->text(), U("اوامر متغيرة"));
+  QTest::mouseMove(Named<QPushButton>(view, "LLLPRINT"));
+  QTRY_COMPARE(Named<QLabel>(view, "LLLCode")->text(), U("اطبع"));
+  QTest::mouseClick(Named<QPushButton>(view, "LLLPRINT"), Qt::LeftButton);
+  EXPECT_EQ(interaction.MessageTexts(),
+            std::vector<std::string>{"نفذ امر طباعة من قائمة الطباعة كاول مرة فقط"});
 }
 
 }  // namespace
