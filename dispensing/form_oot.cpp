@@ -19,6 +19,7 @@
 #include "dispensing/form_marid_edit.h"
 #include "dispensing/form_ptnt.h"
 #include "dispensing/patients.h"
+#include "dispensing/ticket_claim.h"
 #include "dispensing/ticket_money.h"
 #include "dispensing/ticket_print.h"
 #include "dispensing/ticket_table.h"
@@ -376,9 +377,20 @@ void FormOot::PickDrugFromList() {
 // --- Actions ---
 
 void FormOot::Add() {
-  const std::int32_t n = shown_;
+  std::string notice;
+  AddLine(notice);
+  // Told once the line is written and the ticket's record let go.
+  if (!notice.empty()) app_.interaction().ShowMessage(notice, util::MessageIcon::Information);
+}
+
+void FormOot::AddLine(std::string& notice) {
+  std::int32_t n = shown_;
+  // A ticket without lines in this workstation's table was taken as free;
+  // in network mode its first line goes in under a claim of its record.
+  const bool fresh = core::IsTicketNumber(n) && n <= app_.settings().ticketCount() &&
+                     IsEmptyTicket(app_, n) && core::NetworkActive(app_);
   // 1. The record as another workstation may have left it.
-  if (core::IsTicketNumber(n)) ShowFailure(app_, RefreshTicket(app_, n));
+  if (core::IsTicketNumber(n) && !fresh) ShowFailure(app_, RefreshTicket(app_, n));
   // 2. A quantity is needed; a quantity below 1 is refused the same way
   // (a returned drug goes back through a receipt).
   const double typed = util::LeadingNumber(Text2);
@@ -389,6 +401,27 @@ void FormOot::Add() {
   }
   // 3. A ticket of the file.
   if (!core::IsTicketNumber(n) || n > app_.settings().ticketCount()) return;
+  // The claim: the record locked and read again; a ticket another
+  // workstation has given a line meanwhile is passed over for the next free
+  // one, which this screen then shows. The lock is held until the line is
+  // written.
+  TicketClaim claim;
+  if (fresh) {
+    claim = ClaimFreshTicket(app_, n);
+    if (claim.ticket == 0) {
+      notice = claim.full ? std::string(kTicketFileFull) : claim.message;
+      ShowPage(shown_);
+      return;
+    }
+    if (claim.moved) {
+      notice = TicketMovedMessage(n, claim.ticket);
+      n = claim.ticket;
+      shown_ = n;
+      // The balances as the other workstations have left them.
+      drugs::NetworkRecomputeBalances(app_);
+      ShowPage(n);
+    }
+  }
   storage::TicketRecord& t = app_.tickets()[Index(n)];
   // 4. Not saved.
   if (t.state() == -1) return;
@@ -421,6 +454,7 @@ void FormOot::Add() {
     t = before;
     return;
   }
+  if (claim.lock) claim.lock->Release();
   ShowPage(n);
   ClearEntries();
   TextRasid.clear();

@@ -244,6 +244,8 @@ class FormOot : public util::ModalScreen {
   // shown one when it is a ticket of the file and not saved; otherwise 0,
   // and for ticket 0 the screen says the file is full.
   std::int32_t EditableTicket();
+  // Add without its notice: a notice to show afterwards goes to `notice`.
+  void AddLine(std::string& notice);
   // The drug's name, usual quantity and balance into the entry boxes.
   void FillFromDrug(std::int32_t drug, bool withName);
   // The last ticket ">" may show.

@@ -18,6 +18,7 @@
 #include "core/tables.h"
 #include "dispensing/form_marid_edit.h"
 #include "dispensing/form_ptnt.h"
+#include "dispensing/ticket_claim.h"
 #include "dispensing/ticket_table.h"
 #include "drugs/form_ds.h"
 #include "tests/dispensing/dispensing_fixture.h"
@@ -909,6 +910,64 @@ TEST_F(NetworkFormOotTest, NewPassesOverATicketUsedElsewhere) {
   form.NewTicket();
   EXPECT_EQ(form.shown(), 3);
   EXPECT_EQ(T(2).drugIndex(1), kPanadol);
+}
+
+TEST_F(NetworkFormOotTest, TwoWorkstationsOnOneFreeTicketEachKeepTheirOwnLine) {
+  PutTicket(1, kToday, {{kAmoxil, 1}}, -1);
+  ASSERT_TRUE(core::SaveAllTickets(app));
+  // The balances come from the opening balances: New refreshes them from the
+  // shared files.
+  for (std::int16_t drug : {kAmoxil, kAmoclav, kPanadol}) {
+    auto& d = app.drugs()[static_cast<std::size_t>(drug)];
+    d.setOpeningBalance(d.balance() + (drug == kAmoxil ? 1 : 0));
+  }
+  // Workstation B runs on the same data folder with its own tables.
+  testing_support::FakeClock clockB{kToday + 0.5};
+  dispensing_test::RecordingPlatform platformB(folder.path());
+  testing_support::ScriptedInteraction uiB;
+  core::App b(clockB, platformB, uiB);
+  b.settings().setTicketCount(20000);
+  b.settings().setCurrentUser(kUser + 1);
+  b.lastBalanceRecompute = clockB.Now();
+  b.tickets()[1] = T(1);
+  for (std::int16_t drug : {kAmoxil, kAmoclav, kPanadol}) {
+    b.drugs()[static_cast<std::size_t>(drug)] = app.drugs()[static_cast<std::size_t>(drug)];
+  }
+
+  FormOot formA(app);
+  FormOot formB(b);
+  formA.NewTicket();
+  formB.NewTicket();
+  ASSERT_EQ(formA.shown(), 2);
+  ASSERT_EQ(formB.shown(), 2);
+
+  formA.Combo1 = "AMOXIL 500";
+  formA.Text2 = "2";
+  formA.Add();
+  formB.Combo1 = "PANADOL";
+  formB.Text2 = "5";
+  formB.Add();
+
+  // B's line went to the next free ticket, which B now shows, and B was told.
+  EXPECT_EQ(formB.shown(), 3);
+  EXPECT_EQ(uiB.MessageTexts(), Texts{dispensing::TicketMovedMessage(2, 3)});
+  EXPECT_EQ(b.tickets()[3].drugIndex(1), kPanadol);
+  EXPECT_EQ(formB.Xxx().Text(1, 5), "PANADOL");
+  EXPECT_TRUE(ui.MessageTexts().empty());
+  // The file holds each workstation's line on its own ticket.
+  EXPECT_EQ(TicketInFile(2).drugIndex(1), kAmoxil);
+  EXPECT_EQ(TicketInFile(2).drugIndex(2), 0);
+  EXPECT_EQ(TicketInFile(2).userNumber(), kUser);
+  EXPECT_EQ(TicketInFile(3).drugIndex(1), kPanadol);
+  EXPECT_EQ(TicketInFile(3).userNumber(), kUser + 1);
+
+  // The next line of B stays on its ticket, without a notice.
+  formB.Combo1 = "AMOCLAV";
+  formB.Text2 = "1";
+  formB.Add();
+  EXPECT_EQ(formB.shown(), 3);
+  EXPECT_EQ(b.tickets()[3].drugIndex(2), kAmoclav);
+  EXPECT_EQ(uiB.MessageTexts().size(), 1U);
 }
 
 TEST_F(FormOotTest, OpeningRecomputesTheBalancesAtMostOnceAnHour) {
