@@ -262,10 +262,16 @@ void FormOot::ShowPage(std::int32_t ticket) {
   lllQarar_ = std::to_string(t.decisionNumber());
   lllQValueUpToNow_ = NumberText(DecisionTotal(app_, t.decisionNumber()));
   lllQValue_ = std::to_string(t.decisionAmount());
-  lllQDate_ = util::FormatDayMonthYear(t.decisionStart());
-  const double today = util::DateOnly(app_.Now());
-  lllQPeriod_ = NumberText(static_cast<double>(t.decisionDays()) -
-                           (today - static_cast<double>(t.decisionStart())));
+  // A ticket without a decision (no start day) has neither a start nor days
+  // left to show.
+  lllQDate_.clear();
+  lllQPeriod_.clear();
+  if (t.decisionStart() >= 1) {
+    lllQDate_ = util::FormatDayMonthYear(t.decisionStart());
+    const double today = util::DateOnly(app_.Now());
+    lllQPeriod_ = NumberText(static_cast<double>(t.decisionDays()) -
+                             (today - static_cast<double>(t.decisionStart())));
+  }
   lllClassy_ = ClassificationText(static_cast<std::int32_t>(t.classification()));
   // 11. Served too early: shown, never refused.
   const util::OleDate last = LatestSarfia(app_, ticket);
@@ -283,7 +289,8 @@ void FormOot::ControlsActivarion(std::int32_t ticket) {
 
 void FormOot::ClearEntries() {
   Text1.clear();
-  Combo1.clear();
+  // An emptied name box empties the names' line with it.
+  SetCombo1({});
   Text2.clear();
 }
 
@@ -294,7 +301,9 @@ void FormOot::MoveFocus(Focus focus, bool selected) {
 
 void FormOot::FillFromDrug(std::int32_t drug, bool withName) {
   const storage::DrugRecord& d = app_.drugs()[Index(drug)];
-  if (withName) Combo1 = d.drugName();
+  // The name box shows the name as stored; like a typed name, it lists the
+  // drugs starting with it.
+  if (withName) SetCombo1(d.drugName());
   Text2 = std::to_string(d.normalOut());
   TextRasid = std::to_string(d.balance());
 }
@@ -371,7 +380,7 @@ void FormOot::PickDrugFromList() {
   const std::int32_t drug = drugs::OpenDrugSearch(app_);
   if (!core::IsDrugNumber(drug)) return;
   SetText1(std::to_string(drug));
-  Combo1 = storage::CleanText(app_.drugs()[Index(drug)].drugName());
+  SetCombo1(storage::CleanText(app_.drugs()[Index(drug)].drugName()));
 }
 
 // --- Actions ---
@@ -496,6 +505,8 @@ void FormOot::SaveOrUnsave() {
   if (!core::IsTicketNumber(shown_)) return;
   ShowFailure(app_, ToggleSaved(app_, shown_));
   ShowPage(shown_);
+  // Back to the number box (or, on a saved ticket, to New).
+  MoveFocus(Focus::Text1, false);
 }
 
 std::int32_t FormOot::LastTicket() const {

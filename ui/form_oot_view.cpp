@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QKeySequence>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <string_view>
@@ -112,6 +113,10 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   lllDate_->setLayoutDirection(Qt::LeftToRight);
   cccDay_ = FormValue(this, "CCCDay", 80);
   btnMonthlyfat_ = FormValue(this, "BtnMonthlyfat", 60);
+  // Arrows keep their drawing: "<" on the left goes back, ">" on the right
+  // goes on.
+  previous->setLayoutDirection(Qt::LeftToRight);
+  next->setLayoutDirection(Qt::LeftToRight);
   connect(previous, &QPushButton::clicked, this, [this] { Act([this] { logic_.Previous(); }); });
   connect(next, &QPushButton::clicked, this, [this] { Act([this] { logic_.Next(); }); });
   connect(command3_, &QPushButton::clicked, this,
@@ -190,6 +195,8 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   grid_ = new GridView(logic_.Xxx(), this);
   grid_->setObjectName(QStringLiteral("Xxx"));
   grid_->SetSelectWholeRows(true);
+  // Tab leaves the lines for the next control.
+  grid_->setTabKeyNavigation(false);
   grid_->OnCellClicked([this](int row, int) { Act([this, row] { logic_.ClickRow(row); }, true); });
   grid_->OnCellDoubleClicked(
       [this](int row, int) { Act([this, row] { logic_.DoubleClickRow(row); }); });
@@ -277,7 +284,14 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   command7_->setObjectName(QStringLiteral("Command7"));
   command7_->setMinimumWidth(110);
   connect(command7_, &QPushButton::clicked, this,
-          [this] { Act([this] { logic_.SaveOrUnsave(); }); });
+          [this] { Act([this] { logic_.SaveOrUnsave(); }, true); });
+  // From the keyboard, wherever the focus is: Ctrl+S saves or unsaves,
+  // Ctrl+P prints the last layout again.
+  // (Shortcuts of their own: a button's caption sets its shortcut anew.)
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated,
+          command7_, &QPushButton::click);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated,
+          reprint_, &QPushButton::click);
 
   auto* user = new QVBoxLayout;
   user->setSpacing(2);
@@ -366,6 +380,11 @@ void FormOotView::FollowFocus() {
   const bool selected = logic_.focusTextSelected();
   switch (logic_.focus()) {
     case FormOot::Focus::Text1:
+      // A saved ticket takes no lines: Enter then starts a new ticket.
+      if (!text1_->isEnabled()) {
+        command3_->setFocus();
+        break;
+      }
       text1_->setFocus();
       if (selected) text1_->selectAll();
       break;

@@ -148,6 +148,15 @@ TEST_F(FormOotTest, ShowPageFillsTheLinesTheDatesAndTheDecisionPanel) {
   EXPECT_EQ(form.BtnMonthlyfat(), "1");
   EXPECT_TRUE(form.entriesEnabled());
   EXPECT_EQ(form.entryColour(), FormOot::kOpenEntryColour);
+
+  // Without a decision the start and the days left stay blank (the age
+  // still shows).
+  t.setDecisionStart(0);
+  t.setDecisionDays(35);
+  form.ShowPage(1);
+  EXPECT_EQ(form.LLLQDate(), "");
+  EXPECT_EQ(form.LLLQPeriod(), "");
+  EXPECT_EQ(form.LLLAge(), "35");
 }
 
 TEST_F(FormOotTest, ASavedTicketDisablesTheEntries) {
@@ -210,6 +219,8 @@ TEST_F(FormOotTest, ANumberFillsTheNameTheUsualQuantityAndTheBalance) {
   EXPECT_EQ(form.Combo1, app.drugs()[kAmoxil].drugName());
   EXPECT_EQ(form.Text2, "2");
   EXPECT_EQ(form.TextRasid, "10");
+  // The name shown lists itself on the names' line, as a typed name does.
+  EXPECT_EQ(form.LLLStatus(), "      AMOXIL 500");
   form.EnterInText1();
   EXPECT_EQ(form.focus(), FormOot::Focus::Text2);
   EXPECT_TRUE(form.focusTextSelected());
@@ -319,6 +330,9 @@ TEST_F(FormOotTest, AddStoresTheLineDatesTheTicketAndWritesIt) {
   EXPECT_EQ(dispensing::LineCount(app, 1), 2);
   EXPECT_EQ(T(1).quantity(1), 7);
   EXPECT_EQ(T(1).quantity(2), 2);
+  // The entries are ready for the next drug, the names' line empty.
+  EXPECT_EQ(form.Combo1, "");
+  EXPECT_EQ(form.LLLStatus(), "");
 }
 
 TEST_F(FormOotTest, AddRefusesEachFailedCheckInItsOrder) {

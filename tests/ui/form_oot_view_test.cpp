@@ -99,6 +99,11 @@ TEST_F(FormOotViewTest, ANumberAndAQuantityWithEnterAddALine) {
   EXPECT_EQ(record.drugIndex(1), 5);
   EXPECT_EQ(record.quantity(1), 4);
   EXPECT_EQ(logic.Xxx().Text(1, 5), "AMOXIL 500");
+
+  // Ctrl+S saves the ticket from wherever the focus is.
+  QTest::keyClick(text1, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(record.state(), -1);
+  EXPECT_EQ(Named<QPushButton>(view, "Command7")->text(), U("الغاء الحفظ"));
 }
 
 TEST_F(FormOotViewTest, TheMenusAndTheSmallButtonsReachTheirCommands) {
