@@ -147,6 +147,18 @@ float LineTotal(const core::App& app, std::int32_t ticket, int line) {
 double ClassificationFactor(const core::App& app, std::int32_t ticket) {
   return OnTicket(app, ticket, [](const TicketRecord& t) { return ClassificationFactor(t); });
 }
+double THisDrugForHos(const core::App& app, std::int32_t ticket, int line) {
+  return OnTicket(app, ticket, [&](const TicketRecord& t) {
+    const auto priced = PricedLine(t, app.drugs(), line);
+    return priced ? storage::RoundHalfEven(priced->value, 3) : 0.0;
+  });
+}
+double THisDrugForPatient(const core::App& app, std::int32_t ticket, int line) {
+  return OnTicket(app, ticket, [&](const TicketRecord& t) {
+    const auto priced = PricedLine(t, app.drugs(), line);
+    return priced ? storage::RoundHalfEven(priced->value * 1.07, 3) : 0.0;
+  });
+}
 float TicketPatientTotal(const core::App& app, std::int32_t ticket) {
   return OnTicket(app, ticket, [&](const TicketRecord& t) { return TicketPatientTotal(t, app.drugs()); });
 }

@@ -51,5 +51,10 @@ float TicketFeeTotal(const core::App& app, std::int32_t ticket);
 float TicketSurchargeTotal(const core::App& app, std::int32_t ticket);
 float TicketFeeTotalRounded(const core::App& app, std::int32_t ticket);
 double DecisionTotal(const core::App& app, std::int32_t decisionNumber);
+// The line's value at the tender price (price x quantity) for the hospital,
+// and with the 7% for the patient, each rounded to 3 decimals (halves to
+// even); 0 for a line without a drug or an unknown ticket.
+double THisDrugForHos(const core::App& app, std::int32_t ticket, int line);
+double THisDrugForPatient(const core::App& app, std::int32_t ticket, int line);
 
 }  // namespace dispensing

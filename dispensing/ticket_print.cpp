@@ -215,6 +215,11 @@ void PurchaseFeeLines(const core::App& app, Page& p, const storage::TicketRecord
 
 }  // namespace
 
+std::string NZ(std::string_view text) {
+  const std::string trimmed = storage::CleanText(text);
+  return trimmed == "0" ? std::string() : trimmed;
+}
+
 std::string PrintedNumber(double value) {
   const auto f = static_cast<float>(value);
   if (f == 0 || !std::isfinite(f)) return {};
@@ -222,7 +227,7 @@ std::string PrintedNumber(double value) {
   const auto [end, error] =
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), f, std::chars_format::fixed);
   if (error != std::errc{}) return {};
-  return std::string(buffer.data(), end);
+  return NZ(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
 }
 
 core::Result PrintA5Ticket(core::App& app, util::PrintDevice& device, std::int32_t ticket) {
@@ -402,50 +407,52 @@ core::Result PrintTenTicketSheetFrom(core::App& app, util::PrintDevice& device,
                                      std::int32_t first) {
   core::Result stored = StoreLayout(app, kLayoutTenTickets);
   Start(device, JobName("tickets", first), kTenTicketsFontSize);
-  Page p(device, 0);
-  const std::string hospital = storage::CleanText(app.settings().hospitalName());
-  for (int k = 0; k < 10; ++k) {
-    const std::int32_t ticket = first + k;
-    const TicketView v = ViewOf(app, ticket);
-    const double y0 = 28.0 * k + 5;
-    for (int r = 1; r <= 5; ++r) {
-      const double y = y0 + 3 * r;
-      const LineView a = LineOf(app, v.record, r);
-      p.Right(a.drug, 165, 195, y);
-      p.Centre(a.quantity, 152, 165, y);
-      p.Centre(a.price, 139, 152, y);
-      p.Centre(a.externalPrice, 126, 139, y);
-      p.Centre(a.tenderTotal, 113, 126, y);
-      p.Centre(a.externalTotal, 100, 113, y);
-      const LineView b = LineOf(app, v.record, r + 5);
-      p.Right(b.drug, 69, 98, y);
-      p.Centre(b.quantity, 58, 70, y);
-      p.Centre(b.price, 46, 58, y);
-      p.Centre(b.externalPrice, 34, 46, y);
-      p.Centre(b.tenderTotal, 22, 34, y);
-      p.Centre(b.externalTotal, 10, 22, y);
-    }
-    const double f = y0 + 20;
-    p.Centre(hospital, 180, 200, f);
-    p.Centre(kNameCaption, 170, 180, f);
-    p.Centre(v.name, 150, 170, f);
-    p.Centre(kDecision, 140, 145, f);
-    p.Centre(v.decisionNumber, 120, 140, f);
-    p.Centre(kTenderCaption, 110, 120, f);
-    p.Centre(PrintedNumber(v.tenderTotal), 95, 110, f);
-    p.Centre(kForBeneficiary, 85, 95, f);
-    p.Centre(PrintedNumber(v.patientTotal), 70, 85, f);
-    p.Centre(kDateWord, 60, 70, f);
-    p.Centre(v.date, 45, 60, f);
-
-    device.SetDrawWidth(4);
-    util::DrawBox(device, 10, y0 + 3, 190, 22, 1);
-    util::DrawHLine(device, 10, y0 + 19, 190);
-    util::DrawVLine(device, 99, y0 + 3, 16);
-    device.SetDrawWidth(1);
-  }
+  for (int band = 0; band < 10; ++band) ww_Ready_one_fat_To_Print(app, device, first + band, band);
   device.EndDoc();
   return stored;
+}
+
+void ww_Ready_one_fat_To_Print(const core::App& app, util::PrintDevice& device,
+                               std::int32_t ticket, int band) {
+  Page p(device, 0);
+  const std::string hospital = storage::CleanText(app.settings().hospitalName());
+  const TicketView v = ViewOf(app, ticket);
+  const double y0 = 28.0 * band + 5;
+  for (int r = 1; r <= 5; ++r) {
+    const double y = y0 + 3 * r;
+    const LineView a = LineOf(app, v.record, r);
+    p.Right(a.drug, 165, 195, y);
+    p.Centre(a.quantity, 152, 165, y);
+    p.Centre(a.price, 139, 152, y);
+    p.Centre(a.externalPrice, 126, 139, y);
+    p.Centre(a.tenderTotal, 113, 126, y);
+    p.Centre(a.externalTotal, 100, 113, y);
+    const LineView b = LineOf(app, v.record, r + 5);
+    p.Right(b.drug, 69, 98, y);
+    p.Centre(b.quantity, 58, 70, y);
+    p.Centre(b.price, 46, 58, y);
+    p.Centre(b.externalPrice, 34, 46, y);
+    p.Centre(b.tenderTotal, 22, 34, y);
+    p.Centre(b.externalTotal, 10, 22, y);
+  }
+  const double f = y0 + 20;
+  p.Centre(hospital, 180, 200, f);
+  p.Centre(kNameCaption, 170, 180, f);
+  p.Centre(v.name, 150, 170, f);
+  p.Centre(kDecision, 140, 145, f);
+  p.Centre(v.decisionNumber, 120, 140, f);
+  p.Centre(kTenderCaption, 110, 120, f);
+  p.Centre(PrintedNumber(v.tenderTotal), 95, 110, f);
+  p.Centre(kForBeneficiary, 85, 95, f);
+  p.Centre(PrintedNumber(v.patientTotal), 70, 85, f);
+  p.Centre(kDateWord, 60, 70, f);
+  p.Centre(v.date, 45, 60, f);
+
+  device.SetDrawWidth(4);
+  util::DrawBox(device, 10, y0 + 3, 190, 22, 1);
+  util::DrawHLine(device, 10, y0 + 19, 190);
+  util::DrawVLine(device, 99, y0 + 3, 16);
+  device.SetDrawWidth(1);
 }
 
 bool PrintTicketLayout(core::App& app, util::PrintDevice& device, std::int32_t code,

@@ -41,6 +41,10 @@ inline constexpr std::string_view kTenTicketsQuestion = "اطبع عشرة تذ�
 inline constexpr std::string_view kPrintFromMenuFirst =
     "نفذ امر طباعة من قائمة الطباعة كاول مرة فقط";
 
+// A printed cell's text: trimmed, and empty when it is "0" (zero cells are
+// left blank).
+std::string NZ(std::string_view text);
+
 // The text of a printed value: the shortest decimal that reads back as the
 // 4-byte value; empty for 0 (a blank cell).
 std::string PrintedNumber(double value);
@@ -65,6 +69,10 @@ core::Result PrintOriginalAndCopy(core::App& app, util::PrintDevice& device, std
 core::Result PrintTenTicketSheet(core::App& app, util::PrintDevice& device);
 // The same sheet from a known first ticket; stores the code.
 core::Result PrintTenTicketSheetFrom(core::App& app, util::PrintDevice& device, std::int32_t first);
+// One band of that sheet: band 0..9, 28 mm high, from 5 mm below the top,
+// holding lines 1..10 of the ticket and its footer, framed.
+void ww_Ready_one_fat_To_Print(const core::App& app, util::PrintDevice& device,
+                               std::int32_t ticket, int band);
 
 // The layout of a code, printed for the ticket (4005 asks its question);
 // false for a code that is no layout.

@@ -173,8 +173,18 @@ TEST_F(MoneyOfTheRun, RulesByTicketNumberReadTheRunsTablesAndRefuseOtherNumbers)
   EXPECT_FLOAT_EQ(dispensing::TicketFeeTotal(app, 3), 0.075f);
   EXPECT_FLOAT_EQ(dispensing::TicketSurchargeTotal(app, 3), 0.10f);
   EXPECT_FLOAT_EQ(dispensing::TicketFeeTotalRounded(app, 3), 0.08f);
+  // 1.5 x 1 and 1.605; 0.3335 x 3 = 1.0005 keeps 3 decimals (the even
+  // 1.000), its patient value 1.070535 rounds up.
+  EXPECT_DOUBLE_EQ(dispensing::THisDrugForHos(app, 3, 1), 1.5);
+  EXPECT_DOUBLE_EQ(dispensing::THisDrugForPatient(app, 3, 1), 1.605);
+  PutDrug(4, "Cataflam", 0, 0.3335f);
+  PutTicket(5, kToday, {{4, 3}});
+  EXPECT_DOUBLE_EQ(dispensing::THisDrugForHos(app, 5, 1), 1.0);
+  EXPECT_DOUBLE_EQ(dispensing::THisDrugForPatient(app, 5, 1), 1.071);
+  EXPECT_DOUBLE_EQ(dispensing::THisDrugForHos(app, 5, 2), 0);
   for (std::int32_t n : {0, -1, 500001}) {
     SCOPED_TRACE(n);
+    EXPECT_DOUBLE_EQ(dispensing::THisDrugForHos(app, n, 1), 0);
     EXPECT_FLOAT_EQ(dispensing::LineTotal(app, n, 1), 0);
     EXPECT_DOUBLE_EQ(dispensing::ClassificationFactor(app, n), 0);
     EXPECT_FLOAT_EQ(dispensing::TicketPatientTotal(app, n), 0);

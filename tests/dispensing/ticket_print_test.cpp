@@ -488,5 +488,13 @@ TEST(PrintedNumberTest, ShortestDecimalAndBlankZero) {
   }
 }
 
+TEST(NZTest, TrimsAndBlanksAZero) {
+  EXPECT_EQ(dispensing::NZ("  0 "), "");
+  EXPECT_EQ(dispensing::NZ("0"), "");
+  EXPECT_EQ(dispensing::NZ(" 10 "), "10");
+  EXPECT_EQ(dispensing::NZ("0.5"), "0.5");
+  EXPECT_EQ(dispensing::NZ("   "), "");
+}
+
 }  // namespace
 }  // namespace dispensing_test
