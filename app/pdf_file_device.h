@@ -1,8 +1,9 @@
 #pragma once
 // The printer device of tormo-cli's "--pdf FILE": one printer, "PDF", whose
 // every ended page is written to the given file as a one-page PDF (a later
-// page replaces an earlier one). Texts are shaped right to left in the
-// Arabic face and measured with it, as on the program's own printer.
+// page replaces an earlier one). Pages are measured and drawn by the same
+// code as the program's own PDF printer (ui/page_painter.h), so both lay
+// out and look alike.
 //
 // Qt's GUI module is started by the device itself, without a display
 // (QT_QPA_PLATFORM=offscreen when the variable is unset), so the other

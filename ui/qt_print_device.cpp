@@ -1,22 +1,14 @@
 #include "ui/qt_print_device.h"
 
-#include <QGlyphRun>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPen>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextLayout>
-#include <QTextOption>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <cstdio>
-#include <numeric>
 #include <system_error>
 
 #include "ui/button.h"
@@ -27,45 +19,6 @@ namespace ui {
 namespace {
 
 constexpr double kMmPerInch = 25.4;
-// The measuring resolution, also the PDF files' resolution.
-constexpr int kMeasureDpi = 1200;
-// A device pixel of the PDF printer and of the preview: a dot of a 600 dpi
-// printer, so that line widths look as on paper.
-constexpr double kFileDotMm = kMmPerInch / 600.0;
-
-QString Text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-// One line of text laid out right to left, its left edge at 0 and its top
-// at 0, not wrapped, trailing blanks kept (they take their place at the
-// left end, as in the measured width).
-void LayOut(QTextLayout& layout) {
-  QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
-  option.setTextDirection(Qt::RightToLeft);
-  option.setWrapMode(QTextOption::NoWrap);
-  option.setFlags(QTextOption::IncludeTrailingSpaces);
-  layout.setTextOption(option);
-  layout.beginLayout();
-  QTextLine line = layout.createLine();
-  if (line.isValid()) {
-    line.setLineWidth(1.0e7);
-    line.setPosition(QPointF(0, 0));
-  }
-  layout.endLayout();
-}
-
-double NaturalWidth(const QTextLayout& layout) {
-  return layout.lineCount() > 0 ? layout.lineAt(0).naturalTextWidth() : 0.0;
-}
-
-QPageLayout PageLayoutOf(const util::PrintedPage& page) {
-  return QPageLayout(
-      QPageSize(QSizeF(page.paperWidth, page.paperHeight), QPageSize::Millimeter),
-      page.orientation == util::PrintDevice::kLandscape ? QPageLayout::Landscape
-                                                        : QPageLayout::Portrait,
-      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-}
 
 // Characters a file name may not hold become "_".
 std::string FileNamePart(const std::string& name) {
@@ -79,62 +32,7 @@ std::string FileNamePart(const std::string& name) {
   return out.empty() ? std::string("print") : out;
 }
 
-// Draws the glyphs of a shaped run in the order they stand on the page,
-// left to right. The shapes and places are those of the layout; only the
-// order in which they go into a PDF changes: PDF readers join glyphs given
-// left to right into words and give right-to-left words back in logical
-// order, while a run given in logical order falls apart into single letters.
-void DrawLeftToRight(QPainter& painter, QPointF origin, QGlyphRun run) {
-  const QList<quint32> indexes = run.glyphIndexes();
-  const QList<QPointF> positions = run.positions();
-  std::vector<qsizetype> order(static_cast<std::size_t>(indexes.size()));
-  std::iota(order.begin(), order.end(), qsizetype{0});
-  std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-    return positions[a].x() < positions[b].x();
-  });
-  QList<quint32> visualIndexes;
-  QList<QPointF> visualPositions;
-  for (qsizetype i : order) {
-    visualIndexes.push_back(indexes[i]);
-    visualPositions.push_back(positions[i]);
-  }
-  run.setGlyphIndexes(visualIndexes);
-  run.setPositions(visualPositions);
-  run.setRightToLeft(false);
-  painter.drawGlyphRun(origin, run);
-}
-
 }  // namespace
-
-QFont PrintFont(double points, bool bold) {
-  QFont font = ArabicFont(10, bold);
-  font.setPointSizeF(points);
-  font.setHintingPreference(QFont::PreferNoHinting);
-  return font;
-}
-
-void RenderPage(QPainter& painter, const util::PrintedPage& page, double dotMm) {
-  QPaintDevice* device = painter.device();
-  const double pxX = device->logicalDpiX() / kMmPerInch;
-  const double pxY = device->logicalDpiY() / kMmPerInch;
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
-  for (const auto& line : page.lines) {
-    QPen pen(Qt::black);
-    pen.setWidthF(line.width * dotMm * pxX);
-    pen.setCapStyle(Qt::SquareCap);
-    painter.setPen(pen);
-    painter.drawLine(QPointF(line.x1 * pxX, line.y1 * pxY), QPointF(line.x2 * pxX, line.y2 * pxY));
-  }
-  painter.setPen(Qt::black);
-  for (const auto& text : page.texts) {
-    QTextLayout layout(Text(text.text), PrintFont(text.fontSize, text.bold), device);
-    LayOut(layout);
-    const QPointF origin(text.x * pxX, text.y * pxY);
-    for (const QGlyphRun& run : layout.glyphRuns()) DrawLeftToRight(painter, origin, run);
-  }
-  painter.restore();
-}
 
 InstalledPrinters QtPrintDevice::SystemPrinters() {
   InstalledPrinters out;
@@ -194,14 +92,7 @@ bool QtPrintDevice::SetActiveDevice(std::string_view name) {
 }
 
 double QtPrintDevice::MeasureText(std::string_view text, double points, bool bold) const {
-  if (text.empty()) return 0;
-  QImage measure(1, 1, QImage::Format_ARGB32);
-  const int dotsPerMeter = static_cast<int>(kMeasureDpi / 0.0254 + 0.5);
-  measure.setDotsPerMeterX(dotsPerMeter);
-  measure.setDotsPerMeterY(dotsPerMeter);
-  QTextLayout layout(Text(text), PrintFont(points, bold), &measure);
-  LayOut(layout);
-  return NaturalWidth(layout) * kMmPerInch / measure.logicalDpiX();
+  return PrintedTextWidth(text, points, bold);
 }
 
 bool QtPrintDevice::SubmitPage(const util::PrintedPage& page) {
@@ -238,30 +129,19 @@ bool QtPrintDevice::SubmitToPdf(const util::PrintedPage& page) {
   std::error_code ec;
   std::filesystem::create_directories(printsFolder_, ec);
   std::filesystem::path file = NewPdfFile(page.jobName);
-  {
-    QPdfWriter writer(QString::fromStdString(file.string()));
-    writer.setResolution(kMeasureDpi);
-    writer.setPageLayout(PageLayoutOf(page));
-    writer.setTitle(Text(page.jobName));
-    writer.setCreator(QStringLiteral("Tormo"));
-    QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    RenderPage(painter, page, kFileDotMm);
-    if (!painter.end()) return false;
-  }
-  if (!std::filesystem::exists(file, ec)) return false;
+  if (!WritePdfPage(file, page)) return false;
   lastPdfFile_ = file;
   return true;
 }
 
 bool QtPrintDevice::SubmitToPrinter(const util::PrintedPage& page) {
-  QPrinterInfo info = QPrinterInfo::printerInfo(Text(page.device));
+  QPrinterInfo info = QPrinterInfo::printerInfo(Q(page.device));
   if (info.isNull()) return false;
   QPrinter printer(info, QPrinter::HighResolution);
   printer.setFullPage(true);
   printer.setPageOrientation(page.orientation == kLandscape ? QPageLayout::Landscape
                                                             : QPageLayout::Portrait);
-  printer.setDocName(Text(page.jobName.empty() ? std::string("Tormo") : page.jobName));
+  printer.setDocName(Q(page.jobName.empty() ? std::string("Tormo") : page.jobName));
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   RenderPage(painter, page, kMmPerInch / printer.resolution());

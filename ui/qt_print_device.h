@@ -3,11 +3,10 @@
 // lines in millimetres) and rendered when it ends: on the chosen printer as
 // a job of its own (QPrinter, full page, so 0,0 is the paper's corner), or,
 // for the "PDF" printer, into a PDF file of its own in the prints folder.
-// Texts are shaped and laid out right to left in the Arabic face; their
-// widths are measured with the same font at 1200 dpi.
+// Texts are drawn and measured as ui/page_painter.h does it, as are the
+// pages of tormo-cli's PDF writer.
 
 #include <QDialog>
-#include <QFont>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -15,10 +14,10 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/page_painter.h"
 #include "util/clock.h"
 #include "util/recording_print_device.h"
 
-class QPainter;
 class QPrinter;
 class QPrintPreviewWidget;
 
@@ -82,14 +81,6 @@ class QtPrintDevice : public util::RecordingPrintDevice {
   std::vector<util::PrintedPage> held_;
   std::filesystem::path lastPdfFile_;
 };
-
-// The face of printed text: the Arabic face at the size in points.
-QFont PrintFont(double points, bool bold);
-
-// Draws the page on a painter whose origin is the paper's top-left corner,
-// at the painter device's resolution. A line's width is its number of
-// device pixels, each dotMm wide.
-void RenderPage(QPainter& painter, const util::PrintedPage& page, double dotMm);
 
 // A print preview of ended pages, with "طباعة" (print, accepts) and
 // "اغلاق" (close, rejects).
