@@ -170,6 +170,10 @@ PrintPreviewDialog::PrintPreviewDialog(std::vector<util::PrintedPage> pages, QWi
   close->setObjectName(QStringLiteral("CmdClose"));
   connect(print, &QPushButton::clicked, this, &QDialog::accept);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  // Enter prints, Escape closes: a printout from the keyboard is one key
+  // more than without the preview.
+  print->setDefault(true);
+  print->setFocus();
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(print);

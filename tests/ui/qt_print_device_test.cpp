@@ -10,6 +10,7 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QString>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
@@ -306,7 +307,9 @@ TEST_F(QtPrintDeviceTest, PrintingFromThePreviewSendsOneJobPerPage) {
     bool printed;
     std::size_t files;
   };
-  for (const auto& c : {Case{"CmdClose", false, 0}, Case{"CmdPrint", true, 2}}) {
+  // From the keyboard: Enter prints, Escape closes.
+  for (const auto& c : {Case{"CmdClose", false, 0}, Case{"CmdPrint", true, 2},
+                        Case{"Return", true, 2}, Case{"Escape", false, 0}}) {
     SCOPED_TRACE(c.button);
     std::filesystem::remove_all(prints);
     // Presses the button once the preview is up; a preview without it is
@@ -317,6 +320,12 @@ TEST_F(QtPrintDeviceTest, PrintingFromThePreviewSendsOneJobPerPage) {
       auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       if (dialog == nullptr) return;
       presser.stop();
+      const std::string key = c.button;
+      if (key == "Return" || key == "Escape") {
+        QWidget* focused = dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog;
+        QTest::keyClick(focused, key == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+        return;
+      }
       if (auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(c.button))) {
         button->click();
       } else {
