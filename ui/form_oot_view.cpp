@@ -102,9 +102,13 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
 
   // The ticket: number (a click goes to another), browsing, new ticket,
   // date and weekday.
-  auto* previous = new Button(Q(FormOot::kPreviousCaption), this);
+  // The arrows keep their drawing in the right-to-left screen (marks of
+  // left-to-right text on both sides stop the mirroring): "<" on the left goes back,
+  // ">" on the right goes on.
+  const QString ltr(QChar(0x200E));
+  auto* previous = new Button(ltr + Q(FormOot::kPreviousCaption) + ltr, this);
   previous->setObjectName(QStringLiteral("Command2"));
-  auto* next = new Button(Q(FormOot::kNextCaption), this);
+  auto* next = new Button(ltr + Q(FormOot::kNextCaption) + ltr, this);
   next->setObjectName(QStringLiteral("Command4"));
   command3_ = new Button(Q(FormOot::kNewCaption), this);
   command3_->setObjectName(QStringLiteral("Command3"));
@@ -113,10 +117,6 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   lllDate_->setLayoutDirection(Qt::LeftToRight);
   cccDay_ = FormValue(this, "CCCDay", 80);
   btnMonthlyfat_ = FormValue(this, "BtnMonthlyfat", 60);
-  // Arrows keep their drawing: "<" on the left goes back, ">" on the right
-  // goes on.
-  previous->setLayoutDirection(Qt::LeftToRight);
-  next->setLayoutDirection(Qt::LeftToRight);
   connect(previous, &QPushButton::clicked, this, [this] { Act([this] { logic_.Previous(); }); });
   connect(next, &QPushButton::clicked, this, [this] { Act([this] { logic_.Next(); }); });
   connect(command3_, &QPushButton::clicked, this,

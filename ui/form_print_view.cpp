@@ -54,6 +54,8 @@ FormPrintView::FormPrintView(core::FFFPrint& logic, QWidget* parent)
   ok->setObjectName(QStringLiteral("CmdOk"));
   auto* cancel = new Button(QStringLiteral("Cancel"), this);
   cancel->setObjectName(QStringLiteral("CmdCancel"));
+  // Enter anywhere in the dialog is "OK".
+  ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] {
     logic_.Ok();
     accept();

@@ -68,6 +68,14 @@ TEST_F(FormPrintViewTest, OkStoresWhatWasChosenAndTyped) {
   EXPECT_EQ(view.result(), QDialog::Accepted);
 }
 
+TEST_F(FormPrintViewTest, EnterInTheListIsOk) {
+  view.show();
+  view.list()->setFocus();
+  QTest::keyClick(view.list(), Qt::Key_Return);
+  EXPECT_EQ(app.dialogResult, "ok");
+  EXPECT_EQ(view.result(), QDialog::Accepted);
+}
+
 TEST_F(FormPrintViewTest, CancelAndEscapeLeaveTheirResults) {
   view.show();
   QTest::mouseClick(ButtonNamed("CmdCancel"), Qt::LeftButton);
