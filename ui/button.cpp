@@ -27,4 +27,9 @@ void Button::keyPressEvent(QKeyEvent* event) {
   QPushButton::keyPressEvent(event);
 }
 
+QString ArrowCaption(std::string_view arrow) {
+  const QString ltr(QChar(0x200E));
+  return ltr + QString::fromUtf8(arrow.data(), static_cast<qsizetype>(arrow.size())) + ltr;
+}
+
 }  // namespace ui

@@ -3,6 +3,8 @@
 // focus colour, Enter and Space click it.
 
 #include <QPushButton>
+#include <QString>
+#include <string_view>
 
 namespace ui {
 
@@ -14,5 +16,9 @@ class Button : public QPushButton {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 };
+
+// The caption of an arrow button ("<", ">"): between left-to-right marks,
+// so that the right-to-left screens do not draw it mirrored.
+QString ArrowCaption(std::string_view arrow);
 
 }  // namespace ui

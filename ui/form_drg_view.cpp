@@ -62,9 +62,7 @@ FormDrgView::FormDrgView(drugs::FormDrg& logic, QWidget* parent)
   // "<" at the left of the number and ">" at its right, as on paper.
   auto* navigation = new QHBoxLayout;
   navigation->addStretch();
-  // Between left-to-right marks "<" and ">" are not drawn mirrored.
-  const QString ltr(QChar(0x200E));
-  auto* next = new Button(ltr + Q(FormDrg::kNextCaption) + ltr, this);
+  auto* next = new Button(ArrowCaption(FormDrg::kNextCaption), this);
   next->setObjectName(QStringLiteral("Command1"));
   lll_ = new QLabel(this);
   lll_->setObjectName(QStringLiteral("LLL"));
@@ -76,7 +74,7 @@ FormDrgView::FormDrgView(drugs::FormDrg& logic, QWidget* parent)
   lll_->setCursor(Qt::PointingHandCursor);
   lll_->setToolTip(QStringLiteral("بحث"));
   lll_->installEventFilter(this);
-  auto* previous = new Button(ltr + Q(FormDrg::kPreviousCaption) + ltr, this);
+  auto* previous = new Button(ArrowCaption(FormDrg::kPreviousCaption), this);
   previous->setObjectName(QStringLiteral("Command2"));
   for (auto* button : {next, previous}) {
     button->setFont(ArabicFont(14, true));

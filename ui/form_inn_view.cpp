@@ -56,9 +56,9 @@ FormInnView::FormInnView(FormInn& logic, QWidget* parent) : QDialog(parent), log
           [this] { Act([this] { logic_.DeleteWholeOrder(); }); });
 
   // The order: number, browsing, new order, date and weekday.
-  auto* previous = new Button(Q(FormInn::kPreviousCaption), this);
+  auto* previous = new Button(ArrowCaption(FormInn::kPreviousCaption), this);
   previous->setObjectName(QStringLiteral("Command2"));
-  auto* next = new Button(Q(FormInn::kNextCaption), this);
+  auto* next = new Button(ArrowCaption(FormInn::kNextCaption), this);
   next->setObjectName(QStringLiteral("Command4"));
   auto* newOrder = new Button(Q(FormInn::kNewOrderCaption), this);
   newOrder->setObjectName(QStringLiteral("Command3"));

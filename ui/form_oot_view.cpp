@@ -102,13 +102,10 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
 
   // The ticket: number (a click goes to another), browsing, new ticket,
   // date and weekday.
-  // The arrows keep their drawing in the right-to-left screen (marks of
-  // left-to-right text on both sides stop the mirroring): "<" on the left goes back,
-  // ">" on the right goes on.
-  const QString ltr(QChar(0x200E));
-  auto* previous = new Button(ltr + Q(FormOot::kPreviousCaption) + ltr, this);
+  // "<" on the left goes back, ">" on the right goes on.
+  auto* previous = new Button(ArrowCaption(FormOot::kPreviousCaption), this);
   previous->setObjectName(QStringLiteral("Command2"));
-  auto* next = new Button(ltr + Q(FormOot::kNextCaption) + ltr, this);
+  auto* next = new Button(ArrowCaption(FormOot::kNextCaption), this);
   next->setObjectName(QStringLiteral("Command4"));
   command3_ = new Button(Q(FormOot::kNewCaption), this);
   command3_->setObjectName(QStringLiteral("Command3"));
