@@ -28,18 +28,18 @@ namespace {
 
 using dispensing::FormOot;
 
-// A value the user clicks to change it.
+// A value the user clicks (or reaches with Tab and presses Enter on) to
+// change it.
 QPushButton* ClickableValue(QWidget* parent, const char* name, int minimumWidth) {
-  auto* button = new QPushButton(parent);
+  auto* button = new Button(QString(), parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
-  button->setCursor(Qt::PointingHandCursor);
   button->setFont(ArabicFont(12, true));
   button->setMinimumWidth(minimumWidth);
   button->setStyleSheet(
       QStringLiteral("QPushButton { background-color: white; color: rgb(20, 40, 70);"
                      "  border: 1px solid rgb(120, 140, 170); border-radius: 4px; padding: 4px 8px; }"
-                     "QPushButton:hover { background-color: rgb(255, 236, 170); }"));
+                     "QPushButton:hover { background-color: rgb(255, 236, 170); }"
+                     "QPushButton:focus { border: 2px solid rgb(30, 110, 200); }"));
   return button;
 }
 
@@ -342,7 +342,8 @@ void FormOotView::Refresh() {
   lllMarid_->setText(Q(logic_.LLLMarid()));
   const QString recipientLook =
       QStringLiteral("QPushButton#LLLMarid { background-color: %1; color: rgb(20, 40, 70);"
-                     "  border: 1px solid rgb(120, 140, 170); border-radius: 4px; padding: 4px 8px; }")
+                     "  border: 1px solid rgb(120, 140, 170); border-radius: 4px; padding: 4px 8px; }"
+                     "QPushButton#LLLMarid:focus { border: 2px solid rgb(30, 110, 200); }")
           .arg(ToQColor(logic_.LLLMaridColour()).name());
   if (lllMarid_->styleSheet() != recipientLook) lllMarid_->setStyleSheet(recipientLook);
 
