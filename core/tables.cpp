@@ -50,6 +50,13 @@ storage::IoStatus SaveTicket(App& app, std::int32_t ticket) {
   return app.tickets().SaveRecord(app.DataFile(storage::kTicketFile), n);
 }
 
+storage::IoStatus SaveTicket(App& app, std::int32_t ticket, const storage::RecordLock& held) {
+  if (!IsTicketNumber(ticket)) return OutOfRange("التذكرة", ticket);
+  storage::TicketRecord& record = app.tickets()[static_cast<std::size_t>(ticket)];
+  record.setUserNumber(app.settings().currentUser());
+  return held.Write(record.bytes());
+}
+
 storage::IoStatus SaveAllTickets(App& app) {
   return app.tickets().SaveTable(app.DataFile(storage::kTicketFile));
 }

@@ -8,6 +8,7 @@
 
 #include "core/app.h"
 #include "storage/record_file.h"
+#include "storage/record_lock.h"
 
 namespace core {
 
@@ -21,6 +22,9 @@ storage::IoStatus LoadHospitals(App& app);
 storage::IoStatus SaveAllDrugs(App& app);
 // Stamps the current user into the ticket, then writes its record.
 storage::IoStatus SaveTicket(App& app, std::int32_t ticket);
+// The same through the lock that holds the ticket's record (a fresh ticket
+// claimed in network mode).
+storage::IoStatus SaveTicket(App& app, std::int32_t ticket, const storage::RecordLock& held);
 // Writes tickets 1..500000 (the store screens' renumbering).
 storage::IoStatus SaveAllTickets(App& app);
 // Stamps the current user into the receipt, then writes its record.

@@ -458,7 +458,9 @@ void FormOot::AddLine(std::string& notice) {
   // 11. An empty ticket becomes open.
   if (t.state() == 0) t.setState(1);
   // 12. Written, shown, and the entries ready for the next drug.
-  if (!app_.Report(core::SaveTicket(app_, n))) {
+  const storage::IoStatus saved =
+      claim.lock ? core::SaveTicket(app_, n, *claim.lock) : core::SaveTicket(app_, n);
+  if (!app_.Report(saved)) {
     // What the screen shows stays what the file holds.
     t = before;
     return;

@@ -62,11 +62,12 @@ TicketClaim ClaimFreshTicket(core::App& app, std::int32_t n) {
     std::optional<storage::RecordLock> lock = storage::RecordLock::Acquire(
         file, (index - 1) * TicketRecord::kLength, TicketRecord::kLength, kClaimLockAttempts);
     if (!lock) return Refused(std::string(kTicketNotClaimedMessage));
-    // Ticket 1 too: the shown ticket's reread passes over it, this one may not.
-    if (storage::IoStatus read = core::RereadTickets(app, candidate, candidate); !read) {
+    // Read again through the lock (ticket 1 too: the shown ticket's reread
+    // passes over it, this one may not).
+    TicketRecord& record = app.tickets()[index];
+    if (storage::IoStatus read = lock->Read(record.bytes()); !read) {
       return Refused(read.message());
     }
-    TicketRecord& record = app.tickets()[index];
     if (record.IsEmpty()) {
       // Open in memory only: it reaches the file with the first line.
       record.setState(1);

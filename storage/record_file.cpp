@@ -79,16 +79,30 @@ IoStatus ReadRecords(const std::filesystem::path& file, std::size_t recordLength
     return ReadFailed(file, errno);
   }
   std::size_t want = std::min(out.size(), recordLength * count);
-  off_t offset = static_cast<off_t>((first - 1) * recordLength);
+  return ReadAt(fd.get(), file, (first - 1) * recordLength, out.first(want));
+}
+
+IoStatus ReadAt(int fd, const std::filesystem::path& file, std::uint64_t offset,
+                std::span<std::uint8_t> out) {
+  std::fill(out.begin(), out.end(), std::uint8_t{0});
   std::size_t done = 0;
-  while (done < want) {
-    ssize_t n = ::pread(fd.get(), out.data() + done, want - done, offset + static_cast<off_t>(done));
+  while (done < out.size()) {
+    ssize_t n = ::pread(fd, out.data() + done, out.size() - done,
+                        static_cast<off_t>(offset + done));
     if (n < 0) {
       if (errno == EINTR) continue;
       return ReadFailed(file, errno);
     }
     if (n == 0) break;  // end of file: the rest stays zero
     done += static_cast<std::size_t>(n);
+  }
+  return IoStatus::Ok();
+}
+
+IoStatus WriteAt(int fd, const std::filesystem::path& file, std::uint64_t offset,
+                 std::span<const std::uint8_t> bytes) {
+  if (!WriteAll(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset)) || ::fsync(fd) != 0) {
+    return WriteFailed(file, errno);
   }
   return IoStatus::Ok();
 }

@@ -42,6 +42,17 @@ IoStatus ReadRecords(const std::filesystem::path& file, std::size_t recordLength
 IoStatus WriteRecord(const std::filesystem::path& file, std::size_t recordLength, std::size_t n,
                      std::span<const std::uint8_t> record);
 
+// Reads and writes bytes at an offset of a file already open for reading
+// and writing: the descriptor that holds a lock of the records, since on
+// some network shares a locked region can only be read and written through
+// the descriptor holding the lock. `file` names the file in the messages.
+// A read past the end of the file gives zero bytes; a write is flushed to
+// the disk before it returns.
+IoStatus ReadAt(int fd, const std::filesystem::path& file, std::uint64_t offset,
+                std::span<std::uint8_t> out);
+IoStatus WriteAt(int fd, const std::filesystem::path& file, std::uint64_t offset,
+                 std::span<const std::uint8_t> bytes);
+
 // Replaces the whole file: the bytes go to a temporary file in the same
 // folder, which is flushed to disk and renamed over the old file. A failure
 // leaves the old file as it was.

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -41,7 +42,7 @@ std::optional<RecordLock> RecordLock::Acquire(const std::filesystem::path& file,
   if (fd < 0) return std::nullopt;
   struct flock region = Region(F_WRLCK, offset, length);
   for (int attempt = 1; attempt <= attempts; ++attempt) {
-    if (::fcntl(fd, F_OFD_SETLK, &region) == 0) return RecordLock(fd, offset, length);
+    if (::fcntl(fd, F_OFD_SETLK, &region) == 0) return RecordLock(fd, file, offset, length);
     // EACCES / EAGAIN: another holder has the region (EINTR: try again).
     // Anything else (no lock support, no lock space) will not change.
     if (errno != EACCES && errno != EAGAIN && errno != EINTR) break;
@@ -52,12 +53,16 @@ std::optional<RecordLock> RecordLock::Acquire(const std::filesystem::path& file,
 }
 
 RecordLock::RecordLock(RecordLock&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), offset_(other.offset_), length_(other.length_) {}
+    : fd_(std::exchange(other.fd_, -1)),
+      file_(std::move(other.file_)),
+      offset_(other.offset_),
+      length_(other.length_) {}
 
 RecordLock& RecordLock::operator=(RecordLock&& other) noexcept {
   if (this != &other) {
     Release();
     fd_ = std::exchange(other.fd_, -1);
+    file_ = std::move(other.file_);
     offset_ = other.offset_;
     length_ = other.length_;
   }
@@ -74,6 +79,16 @@ void RecordLock::Release() noexcept {
   ::fcntl(fd_, F_OFD_SETLK, &region);
   ::close(fd_);
   fd_ = -1;
+}
+
+IoStatus RecordLock::Read(std::span<std::uint8_t> out) const {
+  if (fd_ < 0) return IoStatus::Failed("تعذرت قراءة الملف " + file_.string());
+  return ReadAt(fd_, file_, offset_, out.first(std::min<std::size_t>(out.size(), length_)));
+}
+
+IoStatus RecordLock::Write(std::span<const std::uint8_t> bytes) const {
+  if (fd_ < 0) return IoStatus::Failed("تعذر حفظ البيانات في الملف " + file_.string());
+  return WriteAt(fd_, file_, offset_, bytes.first(std::min<std::size_t>(bytes.size(), length_)));
 }
 
 }  // namespace storage

@@ -14,6 +14,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <utility>
+#include <span>
+
+#include "storage/record_file.h"
 
 namespace storage {
 
@@ -38,15 +42,23 @@ class RecordLock {
 
   // Unlocks now; later calls do nothing.
   void Release() noexcept;
+
+  // The locked bytes, read and written through the lock's own descriptor
+  // (some network shares refuse any other descriptor while the lock is
+  // held): at most `length` bytes from the region's start. Failed once the
+  // lock is released.
+  IoStatus Read(std::span<std::uint8_t> out) const;
+  IoStatus Write(std::span<const std::uint8_t> bytes) const;
   bool held() const { return fd_ >= 0; }
   std::uint64_t offset() const { return offset_; }
   std::uint64_t length() const { return length_; }
 
  private:
-  RecordLock(int fd, std::uint64_t offset, std::uint64_t length)
-      : fd_(fd), offset_(offset), length_(length) {}
+  RecordLock(int fd, std::filesystem::path file, std::uint64_t offset, std::uint64_t length)
+      : fd_(fd), file_(std::move(file)), offset_(offset), length_(length) {}
 
   int fd_ = -1;
+  std::filesystem::path file_;
   std::uint64_t offset_ = 0;
   std::uint64_t length_ = 0;
 };

@@ -205,5 +205,34 @@ TEST_F(RecordLockTest, ReadingAndWritingTheFileMeanwhileKeepsTheLock) {
   EXPECT_EQ(ChildCanLock(file, 262, 262), 1);
 }
 
+TEST_F(RecordLockTest, TheLockedRecordIsReadAndWrittenThroughTheLock) {
+  // Record 4 of 262 bytes ends past the 1000 bytes of the file.
+  std::optional<RecordLock> held = RecordLock::Acquire(file, 3 * 262, 262, 1);
+  ASSERT_TRUE(held.has_value());
+  storage_test::ByteVector record(262, 0x55);
+  ASSERT_TRUE(held->Read(record).ok());
+  // 1000 - 786 = 214 blanks of the file, then zeros past its end.
+  EXPECT_EQ(record[0], 0x20);
+  EXPECT_EQ(record[213], 0x20);
+  EXPECT_EQ(record[214], 0x00);
+  EXPECT_EQ(record[261], 0x00);
+
+  // A write covers the region only, extends the file, and is what the next
+  // reader sees.
+  const storage_test::ByteVector longer(300, 0x42);
+  ASSERT_TRUE(held->Write(longer).ok());
+  EXPECT_EQ(fs::file_size(file), 4U * 262U);
+  storage_test::ByteVector back(262);
+  ASSERT_TRUE(ReadRecords(file, 262, 4, 1, back).ok());
+  EXPECT_EQ(back, storage_test::ByteVector(262, 0x42));
+  ASSERT_TRUE(ReadRecords(file, 262, 3, 1, back).ok());
+  EXPECT_EQ(back, storage_test::ByteVector(262, 0x20));
+
+  // Let go, the lock neither reads nor writes.
+  held->Release();
+  EXPECT_FALSE(held->Read(record).ok());
+  EXPECT_FALSE(held->Write(longer).ok());
+}
+
 }  // namespace
 }  // namespace storage
