@@ -137,6 +137,10 @@ FormInnView::FormInnView(FormInn& logic, QWidget* parent) : QDialog(parent), log
 
   // The lines; a click on a row removes it.
   grid_ = new GridView(logic_.xxx(), this);
+  // The columns are numbered from the money (or expiry) columns to the drug
+  // number: laid out from the left, the number reads first from the right,
+  // then the drug and its quantity, as on the printed documents.
+  grid_->setLayoutDirection(Qt::LeftToRight);
   grid_->setObjectName(QStringLiteral("xxx"));
   grid_->SetSelectWholeRows(true);
   grid_->setMinimumHeight(grid_->TwipsToPixelsY(5400));

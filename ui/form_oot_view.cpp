@@ -190,6 +190,10 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
 
   // The lines.
   grid_ = new GridView(logic_.Xxx(), this);
+  // The columns are numbered from the money (or expiry) columns to the drug
+  // number: laid out from the left, the number reads first from the right,
+  // then the drug and its quantity, as on the printed documents.
+  grid_->setLayoutDirection(Qt::LeftToRight);
   grid_->setObjectName(QStringLiteral("Xxx"));
   grid_->SetSelectWholeRows(true);
   // Tab leaves the lines for the next control.
