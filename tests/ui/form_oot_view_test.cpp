@@ -139,6 +139,8 @@ TEST_F(FormOotViewTest, TheMenusAndTheSmallButtonsReachTheirCommands) {
   // "^" waits for the backups; "P" before any printout says how to start.
   EXPECT_FALSE(Named<QPushButton>(view, "Label7")->isEnabled());
   EXPECT_EQ(Named<QLabel>(view, "LLLCode")->text(), U("اوامر متغيرة"));
+  QTest::mouseMove(Named<QPushButton>(view, "Label7"));
+  QTRY_COMPARE(Named<QLabel>(view, "LLLCode")->text(), U("نسخة احتياطية"));
   QTest::mouseMove(Named<QPushButton>(view, "LLLPRINT"));
   QTRY_COMPARE(Named<QLabel>(view, "LLLCode")->text(), U("اطبع"));
   QTest::mouseClick(Named<QPushButton>(view, "LLLPRINT"), Qt::LeftButton);
