@@ -122,27 +122,15 @@ FormInnView::FormInnView(FormInn& logic, QWidget* parent) : QDialog(parent), log
   connect(command8_, &QPushButton::clicked, this,
           [this] { Act([this] { logic_.AddLine(); }, true); });
 
-  auto* entries = new QGridLayout;
-  entries->setHorizontalSpacing(8);
-  entries->addWidget(FormCaption(this, FormInn::kNumberLabel), 0, 0);
-  entries->addWidget(FormCaption(this, FormInn::kNameLabel), 0, 1);
-  entries->addWidget(FormCaption(this, FormInn::kQuantityLabel), 0, 2);
-  entries->addWidget(FormCaption(this, FormInn::kExpiryLabel), 0, 3);
-  entries->addWidget(text1_, 1, 0);
-  entries->addWidget(combo1_, 1, 1);
-  entries->addWidget(text2_, 1, 2);
-  entries->addWidget(comboExpire_, 1, 3);
-  entries->addWidget(command8_, 1, 4);
-  entries->setColumnStretch(1, 1);
+  auto* entries = EntryRow(this,
+                           {{FormInn::kNumberLabel, text1_},
+                            {FormInn::kNameLabel, combo1_},
+                            {FormInn::kQuantityLabel, text2_},
+                            {FormInn::kExpiryLabel, comboExpire_}},
+                           command8_);
 
   // The lines; a click on a row removes it.
-  grid_ = new GridView(logic_.xxx(), this);
-  // The columns are numbered from the money (or expiry) columns to the drug
-  // number: laid out from the left, the number reads first from the right,
-  // then the drug and its quantity, as on the printed documents.
-  grid_->setLayoutDirection(Qt::LeftToRight);
-  grid_->setObjectName(QStringLiteral("xxx"));
-  grid_->SetSelectWholeRows(true);
+  grid_ = DocumentLines(logic_.xxx(), this, "xxx");
   grid_->setMinimumHeight(grid_->TwipsToPixelsY(5400));
   grid_->OnCellClicked([this](int row, int) { Act([this, row] { logic_.ClickRow(row); }); });
 

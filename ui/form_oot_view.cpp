@@ -175,29 +175,15 @@ FormOotView::FormOotView(FormOot& logic, QWidget* parent) : QDialog(parent), log
   combo1_->installEventFilter(this);
   combo1_->lineEdit()->installEventFilter(this);
 
-  auto* entries = new QGridLayout;
-  entries->setHorizontalSpacing(8);
-  entries->addWidget(FormCaption(this, FormOot::kNumberLabel), 0, 0);
-  entries->addWidget(FormCaption(this, FormOot::kNameLabel), 0, 1);
-  entries->addWidget(FormCaption(this, FormOot::kBalanceLabel), 0, 2);
-  entries->addWidget(FormCaption(this, FormOot::kQuantityLabel), 0, 3);
-  entries->addWidget(text1_, 1, 0);
-  entries->addWidget(combo1_, 1, 1);
-  entries->addWidget(textRasid_, 1, 2);
-  entries->addWidget(text2_, 1, 3);
-  entries->addWidget(command8_, 1, 4);
-  entries->setColumnStretch(1, 1);
+  auto* entries = EntryRow(this,
+                           {{FormOot::kNumberLabel, text1_},
+                            {FormOot::kNameLabel, combo1_},
+                            {FormOot::kBalanceLabel, textRasid_},
+                            {FormOot::kQuantityLabel, text2_}},
+                           command8_);
 
   // The lines.
-  grid_ = new GridView(logic_.Xxx(), this);
-  // The columns are numbered from the money (or expiry) columns to the drug
-  // number: laid out from the left, the number reads first from the right,
-  // then the drug and its quantity, as on the printed documents.
-  grid_->setLayoutDirection(Qt::LeftToRight);
-  grid_->setObjectName(QStringLiteral("Xxx"));
-  grid_->SetSelectWholeRows(true);
-  // Tab leaves the lines for the next control.
-  grid_->setTabKeyNavigation(false);
+  grid_ = DocumentLines(logic_.Xxx(), this, "Xxx");
   grid_->OnCellClicked([this](int row, int) { Act([this, row] { logic_.ClickRow(row); }, true); });
   grid_->OnCellDoubleClicked(
       [this](int row, int) { Act([this, row] { logic_.DoubleClickRow(row); }); });

@@ -1,5 +1,7 @@
 #include "ui/form_widgets.h"
 
+#include "ui/grid_view.h"
+
 #include "ui/style.h"
 
 namespace ui {
@@ -9,6 +11,32 @@ QLabel* FormCaption(QWidget* parent, std::string_view text) {
   label->setFont(ArabicFont(11, true));
   label->setAlignment(Qt::AlignCenter);
   return label;
+}
+
+QGridLayout* EntryRow(QWidget* parent,
+                      std::initializer_list<std::pair<std::string_view, QWidget*>> entries,
+                      QWidget* add) {
+  auto* row = new QGridLayout;
+  row->setHorizontalSpacing(8);
+  int column = 0;
+  for (const auto& [caption, box] : entries) {
+    row->addWidget(FormCaption(parent, caption), 0, column);
+    row->addWidget(box, 1, column);
+    ++column;
+  }
+  row->addWidget(add, 1, column);
+  // The name box takes the room that is left.
+  row->setColumnStretch(1, 1);
+  return row;
+}
+
+GridView* DocumentLines(util::Grid& grid, QWidget* parent, const char* name) {
+  auto* view = new GridView(grid, parent);
+  view->setLayoutDirection(Qt::LeftToRight);
+  view->setObjectName(QString::fromLatin1(name));
+  view->SetSelectWholeRows(true);
+  view->setTabKeyNavigation(false);
+  return view;
 }
 
 QLabel* FormValue(QWidget* parent, const char* name, int minimumWidth) {
