@@ -213,6 +213,22 @@ void PurchaseFeeLines(const core::App& app, Page& p, const storage::TicketRecord
   }
 }
 
+// The totals table and the signatures of the A5 layouts: the tender total,
+// the value under "الاجمالي للخارجي" and the difference.
+void A5Footer(Page& p, const TicketView& v, double external, double difference) {
+  p.Grid(152, 2, 7, 5, "45;45;45");
+  p.Centre(kTotalAtTender, 90, 135, 153);
+  p.Centre(PrintedNumber(v.tenderTotal), 90, 135, 160);
+  p.Centre(kTotalExternal, 45, 90, 153);
+  p.Centre(PrintedNumber(external), 45, 90, 160);
+  p.Centre(kDifference, 0, 45, 153);
+  p.Centre(PrintedNumber(difference), 0, 45, 160);
+
+  p.Centre(kReceiver, 100, 120, 168);
+  p.Centre(kPharmacist, 50, 80, 168);
+  p.Centre(kApproved, 10, 40, 168);
+}
+
 }  // namespace
 
 std::string NZ(std::string_view text) {
@@ -255,18 +271,8 @@ core::Result PrintA5Ticket(core::App& app, util::PrintDevice& device, std::int32
     p.Centre(l.externalTotal, 0, 20, y);
   }
 
-  p.Grid(152, 2, 7, 5, "45;45;45");
-  p.Centre(kTotalAtTender, 90, 135, 153);
-  p.Centre(PrintedNumber(v.tenderTotal), 90, 135, 160);
-  p.Centre(kTotalExternal, 45, 90, 153);
-  p.Centre(PrintedNumber(v.patientTotal), 45, 90, 160);
-  p.Centre(kDifference, 0, 45, 153);
-  p.Centre(PrintedNumber(storage::Round2(static_cast<double>(v.patientTotal) - v.tenderTotal)), 0,
-           45, 160);
-
-  p.Centre(kReceiver, 100, 120, 168);
-  p.Centre(kPharmacist, 50, 80, 168);
-  p.Centre(kApproved, 10, 40, 168);
+  A5Footer(p, v, v.patientTotal,
+           storage::Round2(static_cast<double>(v.patientTotal) - v.tenderTotal));
   device.EndDoc();
   return stored;
 }
@@ -281,17 +287,7 @@ core::Result PrintA5PurchaseFeeTicket(core::App& app, util::PrintDevice& device,
   PurchaseFeeLines(app, p, v.record, 10, 41, 10, 135);
 
   const double d = v.feeAndSurcharge;
-  p.Grid(152, 2, 7, 5, "45;45;45");
-  p.Centre(kTotalAtTender, 90, 135, 153);
-  p.Centre(PrintedNumber(v.tenderTotal), 90, 135, 160);
-  p.Centre(kTotalExternal, 45, 90, 153);
-  p.Centre(PrintedNumber(storage::Round2(v.tenderTotal + d)), 45, 90, 160);
-  p.Centre(kDifference, 0, 45, 153);
-  p.Centre(PrintedNumber(storage::Round2(d)), 0, 45, 160);
-
-  p.Centre(kReceiver, 100, 120, 168);
-  p.Centre(kPharmacist, 50, 80, 168);
-  p.Centre(kApproved, 10, 40, 168);
+  A5Footer(p, v, storage::Round2(v.tenderTotal + d), storage::Round2(d));
   device.EndDoc();
   return stored;
 }
