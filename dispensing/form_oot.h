@@ -110,7 +110,7 @@ class FormOot : public util::ModalScreen {
   static constexpr int kNoMoneyGridHeight = 5445;
 
   // Where the input focus belongs after an action; the view follows it.
-  enum class Focus { Text1, Combo1, Text2 };
+  enum class Focus { Text1, Combo1, Text2, Command3 };
 
   // Opening: the single-instance check, the balance recomputation, the grid, the name list, the last
   // used ticket, then the program type's adjustments.
@@ -194,7 +194,8 @@ class FormOot : public util::ModalScreen {
   // --- State ---
   // The shown ticket's number (0 when the ticket file is full).
   std::int32_t shown() const { return shown_; }
-  Focus focus() const { return focus_; }
+  // A saved ticket takes no lines: Enter then belongs to New.
+  Focus focus() const { return entriesEnabled_ ? focus_ : Focus::Command3; }
   // Whether the text of the focused box is selected.
   bool focusTextSelected() const { return selected_; }
 

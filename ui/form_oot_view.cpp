@@ -368,11 +368,6 @@ void FormOotView::FollowFocus() {
   const bool selected = logic_.focusTextSelected();
   switch (logic_.focus()) {
     case FormOot::Focus::Text1:
-      // A saved ticket takes no lines: Enter then starts a new ticket.
-      if (!text1_->isEnabled()) {
-        command3_->setFocus();
-        break;
-      }
       text1_->setFocus();
       if (selected) text1_->selectAll();
       break;
@@ -383,6 +378,9 @@ void FormOotView::FollowFocus() {
     case FormOot::Focus::Text2:
       text2_->setFocus();
       if (selected) text2_->selectAll();
+      break;
+    case FormOot::Focus::Command3:
+      command3_->setFocus();
       break;
   }
 }

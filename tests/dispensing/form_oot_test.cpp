@@ -165,6 +165,10 @@ TEST_F(FormOotTest, ASavedTicketDisablesTheEntries) {
   EXPECT_EQ(form.Command7(), FormOot::kUnsaveCaption);
   EXPECT_FALSE(form.entriesEnabled());
   EXPECT_EQ(form.entryColour(), util::Rgb(100, 200, 120));
+  // Enter then belongs to New; after New the number box has it again.
+  EXPECT_EQ(form.focus(), FormOot::Focus::Command3);
+  form.NewTicket();
+  EXPECT_EQ(form.focus(), FormOot::Focus::Text1);
 }
 
 TEST_F(FormOotTest, ARecipientServedLessThanThirtyDaysAgoIsShownOnRed) {
@@ -351,7 +355,7 @@ TEST_F(FormOotTest, AddRefusesEachFailedCheckInItsOrder) {
       {"quantity below 1", "AMOXIL 500", "-2", 1, 20000, 1, FormOot::Focus::Text2, "x"},
       {"a text for a quantity", "AMOXIL 500", "abc", 1, 20000, 1, FormOot::Focus::Text2, "x"},
       {"ticket above the ticket count", "AMOXIL 500", "1", 1, 0, 1, FormOot::Focus::Text1, "x"},
-      {"saved ticket", "AMOXIL 500", "1", -1, 20000, 1, FormOot::Focus::Text1, "x"},
+      {"saved ticket", "AMOXIL 500", "1", -1, 20000, 1, FormOot::Focus::Command3, "x"},
       {"unknown name", "ASPIRIN", "1", 1, 20000, 1, FormOot::Focus::Text1, ""},
       {"thirty lines", "AMOXIL 500", "1", 1, 20000, 30, FormOot::Focus::Text1, "x"},
       {"balance short", "AMOCLAV", "4", 1, 20000, 1, FormOot::Focus::Text1, "x"},
