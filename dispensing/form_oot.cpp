@@ -675,31 +675,44 @@ void FormOot::ShowUnsavedTickets() {
   core::ShowTextWindow(app_, std::string(kUnsavedTitle), report.text);
 }
 
-std::string_view FormOot::PrintEntryCaption(PrintEntry entry) {
-  switch (entry) {
-    case PrintEntry::Form1: return kForm1Caption;
-    case PrintEntry::Form2: return kForm2Caption;
-    case PrintEntry::A5: return kA5Caption;
-    case PrintEntry::TenTickets: return kTenTicketsCaption;
-    case PrintEntry::A5PurchaseFee: return kA5PurchaseFeeCaption;
-    case PrintEntry::ThirtyItems: break;
+namespace {
+
+// Each print menu entry: its caption and the layout it prints (0 for the
+// 30-item sheet, which has no code).
+struct PrintMenuEntry {
+  FormOot::PrintEntry entry;
+  std::string_view caption;
+  std::int32_t layout;
+};
+constexpr PrintMenuEntry kPrintMenu[] = {
+    {FormOot::PrintEntry::Form1, kForm1Caption, kLayoutForm1},
+    {FormOot::PrintEntry::Form2, kForm2Caption, kLayoutForm2},
+    {FormOot::PrintEntry::A5, kA5Caption, kLayoutA5},
+    {FormOot::PrintEntry::TenTickets, kTenTicketsCaption, kLayoutTenTickets},
+    {FormOot::PrintEntry::A5PurchaseFee, kA5PurchaseFeeCaption, kLayoutA5PurchaseFee},
+    {FormOot::PrintEntry::ThirtyItems, kThirtyItemsCaption, 0},
+};
+
+const PrintMenuEntry& MenuEntryOf(FormOot::PrintEntry entry) {
+  for (const PrintMenuEntry& e : kPrintMenu) {
+    if (e.entry == entry) return e;
   }
-  return kThirtyItemsCaption;
+  return kPrintMenu[0];
 }
+
+}  // namespace
+
+std::string_view FormOot::PrintEntryCaption(PrintEntry entry) { return MenuEntryOf(entry).caption; }
 
 void FormOot::Print(PrintEntry entry) {
   util::PrintDevice& device = app_.printer();
   const std::int32_t ticket = shown_;
-  app_.interaction().RunPrintout(device, [this, &device, entry, ticket] {
-    switch (entry) {
-      case PrintEntry::Form1: PrintTicketLayout(app_, device, kLayoutForm1, ticket); break;
-      case PrintEntry::Form2: PrintTicketLayout(app_, device, kLayoutForm2, ticket); break;
-      case PrintEntry::A5: PrintTicketLayout(app_, device, kLayoutA5, ticket); break;
-      case PrintEntry::TenTickets: PrintTicketLayout(app_, device, kLayoutTenTickets, ticket); break;
-      case PrintEntry::A5PurchaseFee:
-        PrintTicketLayout(app_, device, kLayoutA5PurchaseFee, ticket);
-        break;
-      case PrintEntry::ThirtyItems: PrintThirtyItemSheet(app_, device, ticket); break;
+  const std::int32_t layout = MenuEntryOf(entry).layout;
+  app_.interaction().RunPrintout(device, [this, &device, layout, ticket] {
+    if (layout == 0) {
+      PrintThirtyItemSheet(app_, device, ticket);
+    } else {
+      PrintTicketLayout(app_, device, layout, ticket);
     }
   });
 }

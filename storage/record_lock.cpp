@@ -82,12 +82,12 @@ void RecordLock::Release() noexcept {
 }
 
 IoStatus RecordLock::Read(std::span<std::uint8_t> out) const {
-  if (fd_ < 0) return IoStatus::Failed("تعذرت قراءة الملف " + file_.string());
+  // Once released, the closed descriptor makes the read fail with the
+  // file's usual message.
   return ReadAt(fd_, file_, offset_, out.first(std::min<std::size_t>(out.size(), length_)));
 }
 
 IoStatus RecordLock::Write(std::span<const std::uint8_t> bytes) const {
-  if (fd_ < 0) return IoStatus::Failed("تعذر حفظ البيانات في الملف " + file_.string());
   return WriteAt(fd_, file_, offset_, bytes.first(std::min<std::size_t>(bytes.size(), length_)));
 }
 

@@ -402,7 +402,9 @@ bool FormOotView::eventFilter(QObject* watched, QEvent* event) {
     Act([this] { logic_.PickDrugFromList(); }, true);
     return true;
   }
-  if (event->type() == QEvent::Enter || event->type() == QEvent::HoverEnter) {
+  // The small buttons are hover widgets: HoverEnter reaches the disabled
+  // "^" as well.
+  if (event->type() == QEvent::HoverEnter) {
     if (watched == editRecipient_) Act([this] { logic_.HoverEditRecipient(); });
     if (watched == backup_) Act([this] { logic_.HoverBackup(); });
     if (watched == reprint_) Act([this] { logic_.HoverPrint(); });
